@@ -1,0 +1,127 @@
+#pragma once
+// The drawing system: device contexts, bitmaps and block copies, named as the card
+// engine's algorithms name them. One process-wide handle table serves the host, the
+// engine and every game plug-in, so this is a shared library.
+//
+// Units: pixels. Colours: COLORREF, 0x00BBGGRR. Bitmaps are 32-bit RGB surfaces.
+// Handles are 32-bit integers; 0 is never a valid handle. A stale or unknown handle is
+// refused (the call returns false, 0 or CLR_INVALID) and nothing is touched.
+//
+// Clipping: every copy and fill is clipped against the destination and the source
+// surface. Pixels whose source lies outside the source surface are left alone in the
+// destination. No call ever reads or writes outside a surface, whatever the coordinates.
+//
+// Single-threaded: call from the thread that owns the windows.
+
+#include <QRect>
+#include <QString>
+
+#include <cstdint>
+#include <stdexcept>
+
+class QImage;
+
+namespace gdi {
+
+using HDC = std::int32_t;
+using HBITMAP = std::int32_t;
+using HGDIOBJ = std::int32_t;
+using COLORREF = std::uint32_t;
+
+constexpr COLORREF RGB(int r, int g, int b) {
+    return COLORREF(r & 0xff) | (COLORREF(g & 0xff) << 8) | (COLORREF(b & 0xff) << 16);
+}
+constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
+
+constexpr std::uint32_t SRCCOPY = 0x00CC0020;
+constexpr unsigned FLOODFILLBORDER = 0;
+constexpr unsigned FLOODFILLSURFACE = 1;
+
+// Raised by the picture loader; the message names the file and what is wrong with it.
+class Error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// --- Device contexts and bitmaps -----------------------------------------------------
+
+// A new memory device context. `hdc` is the context to be compatible with; 0 or any live
+// context will do. Returns 0 when `hdc` is neither 0 nor live. The new context holds the
+// process's 1x1 stock bitmap (SelectObject hands it back) and a white fill colour.
+HDC CreateCompatibleDC(HDC hdc);
+
+// A new bitmap of width x height pixels, cleared to black. Returns 0 when `hdc` is not a
+// live context or the size is not in 1..32767 on both axes.
+HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
+
+// Selects bitmap `obj` into memory context `hdc` and returns the bitmap it held before,
+// or 0 (and changes nothing) when either handle is not live, `hdc` is a window context,
+// or the bitmap is already selected into another context.
+HGDIOBJ SelectObject(HDC hdc, HGDIOBJ obj);
+
+// Deletes a bitmap. Refused (false) for a bitmap selected into a context, for the stock
+// bitmap and for handles that are not live bitmaps.
+bool DeleteObject(HGDIOBJ obj);
+
+// Deletes a memory context; the bitmap selected into it is deselected, not deleted.
+bool DeleteDC(HDC hdc);
+
+// Copies a cx x cy block from (x1, y1) of `src` to (x, y) of `dst` (plain copy; `rop`
+// must be SRCCOPY). Source and destination may be the same context and may overlap.
+// False for a handle that is not live, a context without a surface, a negative size or
+// another rop; true otherwise, also when clipping leaves nothing to copy.
+bool BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int x1, int y1, std::uint32_t rop);
+
+// Fills the 4-connected area around (x, y): with FLOODFILLSURFACE the area of colour
+// `color`, with FLOODFILLBORDER the area bounded by `color`. Paints with the context's
+// fill colour (SetDCBrushColor). False when the point lies outside the surface or, in
+// surface mode, is not of `color`.
+bool ExtFloodFill(HDC hdc, int x, int y, COLORREF color, unsigned type);
+
+// Sets the fill colour used by ExtFloodFill; returns the previous one, or CLR_INVALID.
+COLORREF SetDCBrushColor(HDC hdc, COLORREF color);
+
+// Reads or writes one pixel; CLR_INVALID outside the surface or for a bad handle.
+COLORREF GetPixel(HDC hdc, int x, int y);
+COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
+
+// Width and height of the surface of a context; an empty size for a bad handle.
+QSize GetSurfaceSize(HDC hdc);
+
+// Marks the end of an animation frame on `hdc`. A window context presents the area
+// changed since the last frame at once, paced by its window (see WindowTarget); a memory
+// context only counts the frame. False for a handle that is not live.
+bool GdiFlush(HDC hdc);
+
+// Frames ended on `hdc` by GdiFlush since it was created (tests count them).
+long FrameCount(HDC hdc);
+
+// --- Pictures --------------------------------------------------------------------------
+
+// Loads a BMP file (1, 4, 8, 16, 24 or 32 bits, uncompressed or RLE) into a new bitmap
+// owned by the caller. Throws gdi::Error naming the file and the fault when the file is
+// missing, unreadable, truncated or not a BMP picture.
+HBITMAP LoadPicture(const QString& path);
+
+// A new bitmap holding a copy of `image` (tests and tools build pictures this way).
+HBITMAP CreateBitmapFromImage(const QImage& image);
+
+// A copy of the surface of a context, or a null image for a bad handle.
+QImage SurfaceImage(HDC hdc);
+
+// --- Screen ----------------------------------------------------------------------------
+
+// The primary screen's size in twips (logical pixels x 15). Without a screen (tests,
+// headless tools) a fixed 1920 x 1080 pixel screen, or the size set below.
+QSize GetScreenTwips();
+
+// Fixes the screen size in pixels for tests and headless runs; an empty size returns to
+// the real screen.
+void SetScreenPixels(QSize pixels);
+
+// --- Bookkeeping for tests -------------------------------------------------------------
+
+int LiveDCCount();     // memory and window contexts alive
+int LiveBitmapCount(); // bitmaps alive, the stock bitmap not counted
+
+} // namespace gdi
