@@ -12,7 +12,7 @@
 class QWidget;
 
 namespace dorvik {
-class Class1;
+class _Class1;
 }
 
 namespace halvane {
@@ -22,7 +22,7 @@ public:
     virtual ~TableHost() = default;
 
     virtual HostSettings& settings() = 0;
-    virtual dorvik::Class1& engine() = 0; // the host's EngineObject
+    virtual dorvik::_Class1& engine() = 0; // the host's EngineObject
 
     // CARDBACK: the card back in use, 1 to 8 (the settings file may hold other values).
     virtual std::int16_t cardBack() const = 0;
