@@ -61,6 +61,9 @@ public:
     QString describe() const;
 
 private:
+    // The value as a double for the numeric conversions (Integer to String types only).
+    double numeric(const char* what) const;
+
     Type m_type = Type::Empty;
     std::int32_t m_int = 0; // Integer, Boolean (16-bit value) and Long
     float m_single = 0.0f;
