@@ -1,0 +1,18 @@
+#pragma once
+// A bitmap of the handle table: its pixels and the context it is selected into.
+
+#include "platform/gdi/gdi.h"
+
+#include <QImage>
+
+namespace gdi {
+
+struct Bitmap {
+    // Format_RGB32, never shared with another QImage, so writing into it never copies.
+    QImage image;
+    // The memory context the bitmap is selected into, 0 when free. The stock bitmap is
+    // held by any number of contexts and keeps 0 here.
+    HDC selectedInto = 0;
+};
+
+} // namespace gdi
