@@ -1,0 +1,129 @@
+#include "host/tablewidget.h"
+
+#include "host/mousecodes.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+
+#include <algorithm>
+#include <cmath>
+#include <thread>
+
+namespace halvane {
+
+namespace {
+
+// The engine copies the whole table with the screen's extent, so the image has to be at
+// least that large wherever the window is.
+QSize screenPixels() {
+    const QSize twips = gdi::GetScreenTwips();
+    return QSize(int(std::lround(twips.width() / 15.0)), int(std::lround(twips.height() / 15.0)));
+}
+
+} // namespace
+
+TableWidget::TableWidget(TableEvents& events, QWidget* parent) : QWidget(parent), m_events(events) {
+    setMouseTracking(true); // games see every move, with or without a button held
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    coverAtLeast(screenPixels());
+    m_hdc = gdi::CreateWindowDC(this);
+}
+
+TableWidget::~TableWidget() {
+    gdi::ReleaseDC(m_hdc);
+}
+
+void TableWidget::clear(const QColor& color) {
+    m_surface.fill(color);
+    gdi::AddDirtyRect(m_hdc, m_surface.rect());
+}
+
+void TableWidget::presentChanges() {
+    showImage(gdi::TakeDirtyRect(m_hdc));
+}
+
+void TableWidget::present(const QRect& dirty) {
+    if (m_pace.count() > 0 && m_lastFrame.isValid()) {
+        const auto spent = std::chrono::milliseconds(m_lastFrame.elapsed());
+        if (spent < m_pace)
+            std::this_thread::sleep_for(m_pace - spent);
+    }
+    showImage(dirty);
+    m_lastFrame.restart();
+}
+
+void TableWidget::showImage(const QRect& rect) {
+    const QRect visible = rect & this->rect();
+    if (visible.isEmpty())
+        return;
+    m_presenting = true;
+    repaint(visible);
+    m_presenting = false;
+}
+
+void TableWidget::paintEvent(QPaintEvent* event) {
+    if (!m_presenting) {
+        m_events.Form_Paint();
+        // Form_Paint may have changed the image beyond the area this paint covers; that
+        // part is shown as a frame of its own once this paint is done.
+        const QRect changed = gdi::TakeDirtyRect(m_hdc) & rect();
+        if (!(QRegion(changed) - event->region()).isEmpty()) {
+            gdi::AddDirtyRect(m_hdc, changed);
+            QMetaObject::invokeMethod(this, &TableWidget::presentChanges, Qt::QueuedConnection);
+        }
+    }
+    QPainter painter(this);
+    for (const QRect& part : event->region())
+        painter.drawImage(part, m_surface, part);
+}
+
+void TableWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    coverAtLeast(size());
+    m_events.Form_Resize();
+}
+
+void TableWidget::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = event->position();
+    m_events.Form_MouseDown(MouseCodes::button(event->button()),
+                            MouseCodes::shift(event->modifiers()), float(at.x()), float(at.y()));
+}
+
+void TableWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF at = event->position();
+    m_events.Form_MouseMove(MouseCodes::button(event->buttons()),
+                            MouseCodes::shift(event->modifiers()), float(at.x()), float(at.y()));
+}
+
+void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const QPointF at = event->position();
+    m_events.Form_MouseUp(MouseCodes::button(event->button()),
+                          MouseCodes::shift(event->modifiers()), float(at.x()), float(at.y()));
+}
+
+// Under X a double click arrives as press, release, double click, release. The default
+// handler would turn the double click into a second press; the game gets it as what it is.
+void TableWidget::mouseDoubleClickEvent(QMouseEvent*) {
+    m_events.Form_DblClick();
+}
+
+void TableWidget::coverAtLeast(QSize size) {
+    const QSize wanted = size.expandedTo(m_surface.size()).expandedTo(QSize(1, 1));
+    if (wanted == m_surface.size())
+        return;
+    QImage grown(wanted, QImage::Format_RGB32);
+    grown.fill(Qt::white);
+    if (!m_surface.isNull()) {
+        QPainter painter(&grown);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, m_surface);
+    }
+    m_surface = std::move(grown);
+    if (m_hdc != 0)
+        gdi::AddDirtyRect(m_hdc, m_surface.rect());
+}
+
+} // namespace halvane
