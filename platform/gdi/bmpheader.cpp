@@ -276,7 +276,26 @@ bool BmpHeader::checkRle(const QByteArray& bytes, QString& fault) const {
 }
 
 QByteArray BmpHeader::decodableBytes(const QByteArray& bytes) const {
-    return bytes;
+    if (m_headerSize != 52 && m_headerSize != 56)
+        return bytes;
+    // The 52- and 56-byte headers are the 40-byte one plus the masks; the 108-byte header
+    // starts the same way and adds a colour space, left zero here. Pixel data moves along.
+    constexpr std::uint32_t kLongHeader = 108;
+    const std::uint32_t grow = kLongHeader - m_headerSize;
+    QByteArray out = bytes.left(kFileHeaderSize + m_headerSize);
+    if (m_compression != BitFields) // masks only mean something with BI_BITFIELDS
+        out.replace(kFileHeaderSize + 40, int(m_headerSize) - 40,
+                    QByteArray(int(m_headerSize) - 40, '\0'));
+    out.append(QByteArray(int(grow), '\0'));
+    out.append(bytes.mid(kFileHeaderSize + m_headerSize));
+    const auto put32 = [&out](int at, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+            out[at + i] = char((value >> (8 * i)) & 0xFF);
+    };
+    put32(2, u32(bytes, 2) + grow);
+    put32(10, m_pixelOffset + grow);
+    put32(14, kLongHeader);
+    return out;
 }
 
 } // namespace gdi

@@ -1,0 +1,34 @@
+#pragma once
+// Helpers shared by the drawing tests: memory contexts with a bitmap of a given size and
+// content, freed at the end of the test.
+
+#include "platform/gdi/gdi.h"
+
+#include <QImage>
+
+#include <functional>
+
+namespace gdi::test {
+
+// A memory context holding a fresh bitmap; deletes both on destruction.
+class MemorySurface {
+public:
+    MemorySurface(int width, int height);
+    explicit MemorySurface(const QImage& picture);
+    ~MemorySurface();
+    MemorySurface(const MemorySurface&) = delete;
+    MemorySurface& operator=(const MemorySurface&) = delete;
+
+    HDC dc() const { return m_dc; }
+    HBITMAP bitmap() const { return m_bitmap; }
+
+private:
+    HDC m_dc = 0;
+    HBITMAP m_bitmap = 0;
+    HBITMAP m_stock = 0;
+};
+
+// An RGB32 image whose pixel (x, y) is colour(x, y) (0x00RRGGBB).
+QImage patternImage(int width, int height, const std::function<QRgb(int, int)>& colour);
+
+} // namespace gdi::test
