@@ -29,6 +29,9 @@ QString typeName(Variant::Type type) {
 }
 
 [[noreturn]] void fail(const char* what, const QString& reason) {
+    // An empty `what` lets a caller put its own context in front of the reason.
+    if (what == nullptr || *what == '\0')
+        throw Error(reason.toStdString());
     throw Error(QStringLiteral("%1: %2").arg(QString::fromUtf8(what), reason).toStdString());
 }
 
