@@ -72,6 +72,5 @@ public:
 
     Variant GetDeckOrder(std::int16_t nIndex) override;
 };
-};
 
 } // namespace dorvik

@@ -1,0 +1,67 @@
+#include "engine/decksetup.h"
+
+#include "engine/argcheck.h"
+#include "engine/cardtablesetup.h"
+#include "engine/cellgeometry.h"
+#include "engine/deckbackground.h"
+#include "engine/module1.h"
+#include "engine/surfaces.h"
+
+#include "platform/gdi/gdi.h"
+
+namespace dorvik {
+
+namespace {
+constexpr int kSaveUnderHeight = 2 * CellGeometry::kSheetHeight; // two banks
+}
+
+bool DeckSetup::initializeDeck(std::int32_t screenHdc, const QString& file) {
+    const std::int32_t sheet = loadSheet(file, "InitializeDeck");
+    CardTableSetup table(m_state);
+    table.buildPacks();
+    table.setDefaultValues();
+    return installSurfaces(screenHdc, file, sheet);
+}
+
+bool DeckSetup::setGraphics(std::int32_t screenHdc, const QString& file, const char* method) {
+    return installSurfaces(screenHdc, file, loadSheet(file, method));
+}
+
+void DeckSetup::setDeck(const QString& file) {
+    const std::int32_t sheet = loadSheet(file, "SetDeck");
+    if (!Surfaces(m_state).replaceBitmap(m_state.DeckDC, sheet)) {
+        return;
+    }
+    DeckBackground(m_state).sheetLoaded();
+}
+
+std::int32_t DeckSetup::loadSheet(const QString& file, const char* method) const {
+    const QString path = m_state.CurrentDirectory + QStringLiteral("/cards/") + file;
+    try {
+        return gdi::LoadPicture(path);
+    } catch (const gdi::Error& e) {
+        ArgCheck::fail(method, QStringLiteral("cannot load the deck picture: ") +
+                                   QString::fromUtf8(e.what()));
+    }
+}
+
+bool DeckSetup::installSurfaces(std::int32_t screenHdc, const QString& file, std::int32_t sheet) {
+    Surfaces surfaces(m_state);
+    surfaces.releaseAll();
+    m_state.DeckDC =
+        surfaces.create(screenHdc, CellGeometry::kSheetWidth, CellGeometry::kSheetHeight);
+    if (m_state.DeckDC != 0) {
+        surfaces.replaceBitmap(m_state.DeckDC, sheet); // the surface now owns the sheet
+    } else {
+        gdi::DeleteObject(sheet);
+    }
+    m_state.SaveUnderDC = surfaces.create(screenHdc, CellGeometry::kSheetWidth, kSaveUnderHeight);
+    const QSize screen = CellGeometry::screenExtent();
+    m_state.TableCopyDC = surfaces.create(screenHdc, screen.width(), screen.height());
+    m_state.CurrentDeck = file;
+    m_state.SnapshotPending = true;
+    DeckBackground(m_state).sheetLoaded();
+    return m_state.DeckDC != 0 && m_state.SaveUnderDC != 0;
+}
+
+} // namespace dorvik

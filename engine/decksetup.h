@@ -1,0 +1,46 @@
+#pragma once
+// The deck picture and the three surfaces every drawing works with: DeckDC (the sheet),
+// SaveUnderDC (two banks of save-under cells) and TableCopyDC (the table, screen-sized).
+// Sheets are found as CurrentDirectory + "/cards/" + file name.
+//
+// A sheet that cannot be loaded throws dorvik::Error naming the method and carrying the
+// loader's message (which names the file). The sheet is loaded before anything else
+// happens, so a bad file leaves the card table, the surfaces and CurrentDeck as they were.
+
+#include <QString>
+
+#include <cstdint>
+
+namespace dorvik {
+
+struct Module1;
+
+class DeckSetup {
+public:
+    explicit DeckSetup(Module1& state) : m_state(state) {}
+
+    // Builds the packs, parks every card and loads `file` into new surfaces (see
+    // setGraphics). True when the deck and save-under surfaces exist.
+    bool initializeDeck(std::int32_t screenHdc, const QString& file);
+
+    // Frees the surfaces of an earlier call, creates the three surfaces compatible with
+    // `screenHdc` and puts sheet `file` into the deck surface; the last table colour is
+    // filled in. The new table copy and save-under cells are black, so no card is in
+    // them and the next visible draw takes a fresh snapshot. True when the deck and the
+    // save-under surfaces exist (the platform may refuse them: a dead `screenHdc`).
+    bool setGraphics(std::int32_t screenHdc, const QString& file, const char* method);
+
+    // Loads sheet `file` into the existing deck surface (same handle), then fills in the
+    // table colour. CurrentDeck, the save-under cells and the table copy stay. Without a
+    // deck surface (before InitializeDeck, after UnloadDeck) the file is still checked,
+    // and nothing else happens.
+    void setDeck(const QString& file);
+
+private:
+    std::int32_t loadSheet(const QString& file, const char* method) const;
+    bool installSurfaces(std::int32_t screenHdc, const QString& file, std::int32_t sheet);
+
+    Module1& m_state;
+};
+
+} // namespace dorvik
