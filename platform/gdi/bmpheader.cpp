@@ -177,7 +177,7 @@ bool BmpHeader::readInfo(const QByteArray& bytes, QString& fault) {
     if (m_compression == BitFields && m_headerSize == 40) {
         m_tablesEnd += 12; // red, green and blue masks follow the short header
         if (size < m_tablesEnd) {
-            fault = truncated("the colour masks", 12, size - (m_tablesEnd - 12));
+            fault = truncated("the colour mask table", 12, size - (m_tablesEnd - 12));
             return false;
         }
     }
