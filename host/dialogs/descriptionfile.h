@@ -1,0 +1,36 @@
+#pragma once
+// A deck (".ini") or game (".gme") description file: one entry line "name=value" and an
+// optional "[WebSite]" line whose following line is a web site text. 8-bit text
+// (Latin-1); lines end with CR LF or LF; nothing is trimmed or case-folded.
+
+#include <QString>
+
+#include <optional>
+#include <stdexcept>
+
+namespace halvane {
+
+// Raised when a description file cannot be used; the message names the file and says
+// what is wrong with it (and on which line), ready to show to the user.
+class DescriptionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct DescriptionFile {
+    QString name;  // the entry line before its first "=" (may be empty)
+    QString value; // everything after it, further "=" included (may be empty)
+    // The line after the last "[WebSite]" marker; a marker's following line is taken
+    // whole and never read as a marker itself. Empty optional when there is no marker.
+    std::optional<QString> webSite;
+
+    // Reads and checks the file at `path`. Throws DescriptionError when it cannot be
+    // opened or read, is empty, its first line holds no "=", or a "[WebSite]" marker is
+    // its last line.
+    static DescriptionFile read(const QString& path);
+
+    // The same rules applied to a file's bytes; `path` only names the file in messages.
+    static DescriptionFile parse(const QByteArray& bytes, const QString& path);
+};
+
+} // namespace halvane
