@@ -1,0 +1,90 @@
+#pragma once
+// The host's engine object as the dialogs see it: a real dorvik::Class1 (so decks load
+// and cards are drawn for real) that records the calls the choosers make, in order, with
+// a hook that runs during each recorded call (to look at the dialog's cursor, say).
+
+#include "engine/class1.h"
+
+#include <QStringList>
+
+#include <functional>
+
+namespace halvane::test {
+
+class RecordingEngine final : public dorvik::_Class1 {
+public:
+    using Boolean = dorvik::Boolean;
+    using Variant = dorvik::Variant;
+
+    // "SetDeck(B.bmp)", "DrawCard(40,212,40,-1)" ... ; hdc arguments are left out.
+    QStringList calls;
+    // The window context of each recorded draw, in order.
+    QList<std::int32_t> drawTargets;
+    std::function<void(const QString& call)> onCall;
+
+    void clear() {
+        calls.clear();
+        drawTargets.clear();
+    }
+
+    // clang-format off
+    Variant EndBlockDrag(std::int32_t hdc, const Variant& CardList, std::int16_t nNumCards, std::int16_t nX, std::int16_t nY) override { return m_engine.EndBlockDrag(hdc, CardList, nNumCards, nX, nY); }
+    Boolean InitializeDeck(std::int32_t ScreenHdc, const Variant& FileN = Variant()) override { return m_engine.InitializeDeck(ScreenHdc, FileN); }
+    Variant GetCardColor(std::int16_t nCard) override { return m_engine.GetCardColor(nCard); }
+    Variant GetCardSuit(std::int16_t nCard) override { return m_engine.GetCardSuit(nCard); }
+    Variant GetCardValue(std::int16_t nCard) override { return m_engine.GetCardValue(nCard); }
+    Variant GetCardX(std::int16_t nCard) override { return m_engine.GetCardX(nCard); }
+    Variant GetCardY(std::int16_t nCard) override { return m_engine.GetCardY(nCard); }
+    Variant GetCardStatus(std::int16_t nCard) override { return m_engine.GetCardStatus(nCard); }
+    Variant GetCardIsBlocked(std::int16_t nCard) override { return m_engine.GetCardIsBlocked(nCard); }
+    Variant GetCardDisabled(std::int16_t nCard) override { return m_engine.GetCardDisabled(nCard); }
+    Variant GetUser1(std::int16_t nCard) override { return m_engine.GetUser1(nCard); }
+    Variant GetUser2(std::int16_t nCard) override { return m_engine.GetUser2(nCard); }
+    Variant GetUser3(std::int16_t nCard) override { return m_engine.GetUser3(nCard); }
+    Variant GetUser4(std::int16_t nCard) override { return m_engine.GetUser4(nCard); }
+    void SetCardX(std::int16_t nCard, std::int16_t nValue) override { m_engine.SetCardX(nCard, nValue); }
+    void SetCardY(std::int16_t nCard, std::int16_t nValue) override { m_engine.SetCardY(nCard, nValue); }
+    void SetCardStatus(std::int16_t nCard, Boolean bValue) override { m_engine.SetCardStatus(nCard, bValue); }
+    void SetCardIsBlocked(std::int16_t nCard, Boolean bValue) override { m_engine.SetCardIsBlocked(nCard, bValue); }
+    void SetCardDisabled(std::int16_t nCard, Boolean bValue) override { m_engine.SetCardDisabled(nCard, bValue); }
+    void SetUser1(std::int16_t nCard, Boolean bValue) override { m_engine.SetUser1(nCard, bValue); }
+    void SetUser2(std::int16_t nCard, std::int16_t nValue) override { m_engine.SetUser2(nCard, nValue); }
+    void SetUser3(std::int16_t nCard, std::int16_t nValue) override { m_engine.SetUser3(nCard, nValue); }
+    void SetUser4(std::int16_t nCard, std::int16_t nValue) override { m_engine.SetUser4(nCard, nValue); }
+    void DrawCard(std::int32_t hdc, std::int16_t nCard, std::int16_t nX, std::int16_t nY, Boolean Invisible = com::False) override;
+    void DealCard(std::int32_t hdc, std::int16_t nCard, std::int16_t nX, std::int16_t nY) override { m_engine.DealCard(hdc, nCard, nX, nY); }
+    void DrawSymbol(const Variant& hdc, const Variant& nValue, const Variant& nX, const Variant& nY) override { m_engine.DrawSymbol(hdc, nValue, nX, nY); }
+    void DrawBack(std::int32_t hdc, std::int16_t nValue, std::int16_t nX, std::int16_t nY, Boolean Invisible = com::False) override;
+    void RemoveCard(std::int32_t hdc, std::int16_t nCard) override { m_engine.RemoveCard(hdc, nCard); }
+    Boolean SetGraphics(std::int32_t ScreenHdc, const QString& FileN) override { return m_engine.SetGraphics(ScreenHdc, FileN); }
+    void SetDefaultValues() override { m_engine.SetDefaultValues(); }
+    Variant InitDrag(std::int32_t hdc, float nX, float nY) override { return m_engine.InitDrag(hdc, nX, nY); }
+    void DoDrag(std::int32_t hdc, std::int16_t nCard, std::int16_t nX, std::int16_t nY) override { m_engine.DoDrag(hdc, nCard, nX, nY); }
+    Variant EndDrag(std::int32_t hdc, std::int16_t nX, std::int16_t nY) override { return m_engine.EndDrag(hdc, nX, nY); }
+    Variant UnloadDeck() override { return m_engine.UnloadDeck(); }
+    void ReturnDrag(std::int32_t hdc, std::int16_t nCard, std::int16_t nXLoc, std::int16_t nYLoc) override { m_engine.ReturnDrag(hdc, nCard, nXLoc, nYLoc); }
+    void SetOffset(std::int16_t nValue) override { m_engine.SetOffset(nValue); }
+    void SetCardBack(std::int16_t nValue) override;
+    void BlockDrag(std::int32_t hdc, const Variant& CardList, std::int16_t nNumCards, std::int16_t nX, std::int16_t nY) override { m_engine.BlockDrag(hdc, CardList, nNumCards, nX, nY); }
+    void ReturnBlockDrag(std::int32_t hdc, const Variant& CardList, std::int16_t nNumCards, std::int16_t nXLoc, std::int16_t nYLoc) override { m_engine.ReturnBlockDrag(hdc, CardList, nNumCards, nXLoc, nYLoc); }
+    void DealSymbol(std::int32_t hdc, std::int16_t nCard, std::int16_t nSymbol, std::int16_t nX, std::int16_t nY) override { m_engine.DealSymbol(hdc, nCard, nSymbol, nX, nY); }
+    QString GetCurrentDeck() override;
+    void SetDeck(const QString& Deck) override;
+    void SetCurrentDeck(const QString& Deck) override;
+    void ReDraw(std::int32_t hdc) override { m_engine.ReDraw(hdc); }
+    void WinSequence(std::int32_t hdc) override { m_engine.WinSequence(hdc); }
+    void TakeScreenShot(std::int32_t hdc) override { m_engine.TakeScreenShot(hdc); }
+    void SetBackground(std::int32_t Color) override { m_engine.SetBackground(Color); }
+    void CreateDeck(std::int16_t nNumofCards) override { m_engine.CreateDeck(nNumofCards); }
+    void Shuffle(std::int16_t nDeckSize) override { m_engine.Shuffle(nDeckSize); }
+    void SetCurrentDirectory(const QString& nDirectory) override { m_engine.SetCurrentDirectory(nDirectory); }
+    Variant GetDeckOrder(std::int16_t nIndex) override { return m_engine.GetDeckOrder(nIndex); }
+    // clang-format on
+
+private:
+    void record(const QString& call);
+
+    dorvik::Class1 m_engine;
+};
+
+} // namespace halvane::test
