@@ -1,0 +1,27 @@
+# Debian package of the whole table: `cpack -G DEB` in a build directory.
+
+set(CPACK_PACKAGE_NAME "halvane")
+set(CPACK_PACKAGE_VENDOR "Halvane developers")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Desktop card table for patience games")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Halvane is a full-screen card table for single-player patience games. It offers\
+ a choice of decks with a live preview, eight card backs, a choice of games and a\
+ background colour of your own. Games are plug-ins; Klondike comes with the table.")
+set(CPACK_PACKAGE_CONTACT "Halvane developers <dev@halvane.example>")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "halvane")
+set(CPACK_PACKAGE_FILE_NAME "halvane_${PROJECT_VERSION}")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Halvane developers <dev@halvane.example>")
+set(CPACK_DEBIAN_PACKAGE_SECTION "games")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://halvane.example")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The Qt 6 runtime the programs link, the platform plug-ins a window needs, and the font
+# the cards' lettering and the menus use. Listed by hand: the engine and the plug-ins are
+# private libraries of this package, which dpkg-shlibdeps cannot place.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins (>= 6.4), fonts-dejavu-core, libc6, libstdc++6")
+
+include(CPack)
