@@ -1,0 +1,132 @@
+#pragma once
+// The table window: the program starts by loading it and ends when it unloads. It brings
+// up the settings, the game plug-in and the card engine in a fixed order, keeps the
+// table on screen through the engine's snapshot and restore, forwards the mouse and the
+// game's menu commands to the plug-in, and writes the settings back at the end.
+//
+// Failures: Form_Load throws (startUp reports it and returns exit status 1, the settings
+// file untouched). While playing, every event and command is a boundary: a failure is
+// reported to the user and the table keeps running. Nothing is thrown out of Qt's event
+// handlers.
+
+#include "host/hostsettings.h"
+#include "host/tableevents.h"
+#include "host/tablehost.h"
+
+#include <QColor>
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QAction;
+
+namespace halvane {
+
+class ColorChooser;
+class ErrorReporter;
+class FileChooser;
+class Form2;
+class Form4;
+class GamePlugin;
+class TableWidget;
+
+class Form1 : public QMainWindow, public TableHost, private TableEvents {
+    Q_OBJECT
+public:
+    // Takes the engine object (a dorvik::Class1 in the program; tests may decorate it).
+    // The reporter and the choosers must outlive the window.
+    Form1(std::unique_ptr<dorvik::_Class1> engine, ErrorReporter& errors, ColorChooser& colors,
+          FileChooser& files, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Start-up in its fixed order: covers the screen, reads the settings, creates the
+    // current game's plug-in, sets the caption, prepares the engine (directory, deck,
+    // card back, background), initialises the game and clears the table. Throws
+    // std::runtime_error saying what failed; the settings file is then left as it was.
+    void Form_Load();
+
+    // Form_Load, then shows the window: 0. On failure tells the user (message box and
+    // standard error) and returns 1, the exit status of a failed start.
+    int startUp();
+
+    // Shut-down: releases the engine's surfaces and writes the settings, once per run and
+    // only after a successful start, then ends the event loop. A failed write is
+    // reported and makes the exit status 1.
+    void Form_Unload();
+
+    // Menu commands; each shows the wait cursor while it runs.
+    void mnuDeal_Click();
+    void mnuSettings_Click();
+    void mnuExit_Click();
+    void mnuGame_Click();
+    void mnuDeck_Click();
+    void mnuBackground_Click();
+    void mnuInstructions_Click();
+
+    // TableHost
+    HostSettings& settings() override { return m_settings; }
+    dorvik::_Class1& engine() override { return *m_engine; }
+    std::int16_t cardBack() const override { return m_cardBack; }
+    void setCardBack(std::int16_t back) override { m_cardBack = back; }
+    void startGame(const QString& name, const QString& plugin) override;
+    QWidget* tableWindow() override { return this; }
+    void reportError(const QString& message) override;
+
+    TableWidget* table() const { return m_table; }
+    std::int32_t hDC() const;
+    // BackColor: white at every start, changed by the Background command.
+    QColor backColor() const { return m_backColor; }
+    bool firstPaint() const { return m_firstPaint; }
+    // The status the program ends with once Form_Unload has run.
+    std::optional<int> exitStatus() const { return m_exitStatus; }
+    // The menu entry whose object name is `name` ("mnuDeal", ...), or null.
+    QAction* menuAction(const QString& name) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // TableEvents
+    void Form_Paint() override;
+    void Form_Resize() override;
+    void Form_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
+    void Form_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
+    void Form_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) override;
+    void Form_DblClick() override;
+
+    void buildMenus();
+    void openDeckChooser();
+    void openGameChooser();
+    void loadSettings();
+    void saveSettings();
+    void coverScreen();
+    void clearWindow();
+    void updateCaption();
+    // Runs `step` at an event boundary: a failure is reported, `what` saying what the
+    // user was doing. Returns false when it failed.
+    bool guarded(const QString& what, const std::function<void()>& step);
+    // A forwarded game event: guarded, then whatever the game drew is shown.
+    void forward(const QString& what, const std::function<void(GamePlugin&)>& call);
+
+    std::unique_ptr<dorvik::_Class1> m_engine; // EngineObject
+    std::unique_ptr<GamePlugin> m_game;        // CurrentGameObject
+    ErrorReporter& m_errors;
+    ColorChooser& m_colors;
+    FileChooser& m_files;
+    HostSettings m_settings;
+    std::int16_t m_cardBack = 0; // CARDBACK
+    TableWidget* m_table = nullptr;
+    Form2* m_deckChooser = nullptr;
+    Form4* m_gameChooser = nullptr;
+    QColor m_backColor = Qt::white;
+    bool m_firstPaint = false;
+    bool m_deckReady = false; // the engine has a table copy to restore from
+    bool m_loaded = false;
+    bool m_unloaded = false;
+    bool m_reporting = false;
+    std::optional<int> m_exitStatus;
+};
+
+} // namespace halvane

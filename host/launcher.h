@@ -1,0 +1,27 @@
+#pragma once
+// Everything the program does between creating the application object and running its
+// event loop: the user's table folder (installed from the template on a first start),
+// the plug-in folders, the table window and its start-up.
+
+#include <QString>
+
+#include <optional>
+
+namespace halvane {
+
+class ErrorReporter;
+
+class Launcher {
+public:
+    // Sets up the table folder (InstallDir) from the template beside a program in
+    // `exeDir` when needed, and adds the plug-in folders. Returns the table folder, or
+    // none after telling the user what failed (through `errors` and standard error).
+    static std::optional<QString> prepare(const QString& exeDir, ErrorReporter& errors);
+
+    // The whole program once QApplication exists: prepare, start the table window, run
+    // the event loop. Returns the exit status: 1 when start-up failed or the settings
+    // could not be saved at the end, else 0.
+    static int run();
+};
+
+} // namespace halvane
