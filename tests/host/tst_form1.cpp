@@ -1,0 +1,721 @@
+// The table window: start-up order and failures, the caption, the card back, events and
+// menu commands reaching the game, the snapshot before covering commands, the background
+// colour, and shut-down writing the settings exactly once.
+
+#include "fixturelog.h"
+#include "recordingengine.h"
+
+#include "host/errorreporter.h"
+#include "host/filechooser.h"
+#include "host/form1.h"
+#include "host/tablewidget.h"
+#include "platform/com/components.h"
+#include "platform/gdi/gdi.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <unistd.h>
+
+using namespace halvane;
+using halvane::fixture::FixtureLog;
+using halvane::fixture::RecordingEngine;
+
+namespace {
+
+// The settings file as SaveSettings writes it.
+struct SettingsText {
+    QString deckFile = QStringLiteral("Test.bmp");
+    QString gameName = QStringLiteral("Recording Game");
+    QString plugin = QStringLiteral("Recording");
+    QString webSite = QStringLiteral("www.example.org");
+    QString back = QStringLiteral(" 5 ");
+
+    QByteArray bytes() const {
+        const QStringList lines{"[Decks]",
+                                "Test Deck=Test.bmp",
+                                "-",
+                                "[Games]",
+                                "Recording Game=Recording",
+                                "-",
+                                "[Current Deck]",
+                                deckFile,
+                                "[Current Game]",
+                                gameName + "=" + plugin,
+                                "[WebSite]",
+                                webSite,
+                                "[Card Back]",
+                                back,
+                                ""};
+        return (lines.join("\r\n") + "\r\n").toLatin1();
+    }
+};
+
+// A deck picture of the real size: black grid gaps around grey cells.
+QImage deckPicture() {
+    QImage sheet(936, 485, QImage::Format_RGB32);
+    sheet.fill(Qt::black);
+    for (int row = 0; row < 5; ++row)
+        for (int column = 0; column < 13; ++column)
+            for (int y = 0; y < 96; ++y)
+                for (int x = 0; x < 71; ++x)
+                    sheet.setPixel(column * 72 + x, row * 97 + y, qRgb(100 + row, 150, column));
+    return sheet;
+}
+
+// A temporary install directory (HALVANE_HOME) with a settings file and a deck picture.
+class TestHome {
+public:
+    explicit TestHome(const std::optional<QByteArray>& settings) {
+        qputenv("HALVANE_HOME", m_dir.path().toLocal8Bit());
+        QDir(m_dir.path()).mkpath(QStringLiteral("cards"));
+        QDir(m_dir.path()).mkpath(QStringLiteral("games"));
+        deckPicture().save(m_dir.filePath(QStringLiteral("cards/Test.bmp")), "BMP");
+        if (settings)
+            write(*settings);
+    }
+    QString path() const { return m_dir.path(); }
+    QString iniPath() const { return m_dir.filePath(QStringLiteral("solitaire.ini")); }
+    void write(const QByteArray& bytes) const {
+        QFile file(iniPath());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    }
+    // The file's bytes, or a null array when it does not exist.
+    QByteArray ini() const {
+        QFile file(iniPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+class FakeReporter : public ErrorReporter {
+public:
+    QStringList messages;
+    void showError(QWidget*, const QString& message) override { messages << message; }
+};
+
+class FakeColors : public ColorChooser {
+public:
+    QList<QColor> openedOn;
+    std::optional<QColor> answer; // none: the user cancels
+    QColor chooseColor(QWidget*, const QColor& current) override {
+        openedOn << current;
+        return answer.value_or(current);
+    }
+};
+
+class FakeFiles : public FileChooser {
+public:
+    QString openFile(QWidget*, const QString&, const QString&) override { return QString(); }
+};
+
+// One table window with a recording engine and fake dialogs.
+struct Table {
+    FakeReporter errors;
+    FakeColors colors;
+    FakeFiles files;
+    RecordingEngine* engine = nullptr; // owned by the form
+    std::unique_ptr<Form1> form;
+
+    Table() {
+        auto recording = std::make_unique<RecordingEngine>();
+        engine = recording.get();
+        form = std::make_unique<Form1>(std::move(recording), errors, colors, files);
+        form->table()->setFramePace(std::chrono::milliseconds(0));
+    }
+    bool start() { return form->startUp() == 0 && QTest::qWaitForWindowExposed(form.get()); }
+    std::int32_t hdc() const { return form->hDC(); }
+    void trigger(const char* menu) { form->menuAction(QString::fromLatin1(menu))->trigger(); }
+    void mouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held,
+               Qt::KeyboardModifiers modifiers = {}) {
+        QMouseEvent event(type, at, at, button, held, modifiers);
+        QApplication::sendEvent(form->table(), &event);
+    }
+};
+
+// The log since `from`, without what the window system's paints added.
+QStringList logFrom(qsizetype from) {
+    QStringList entries = FixtureLog::entries().mid(from);
+    entries.removeIf([](const QString& e) { return e == "engine:ReDraw"; });
+    return entries;
+}
+
+// Runs `step` with standard error going to a file; returns what was written there.
+QByteArray standardErrorOf(const std::function<void()>& step) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("stderr"));
+    std::fflush(stderr);
+    const int saved = dup(2);
+    FILE* capture = std::fopen(path.toLocal8Bit().constData(), "w");
+    dup2(fileno(capture), 2);
+    step();
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+    std::fclose(capture);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+using Step = std::function<void(Table&)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Step)
+Q_DECLARE_METATYPE(std::optional<QByteArray>)
+
+class Form1Test : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        com::ClearPluginFolders();
+        com::AddPluginFolder(QStringLiteral(HALVANE_TEST_FIXTURE_DIR));
+    }
+    void init() { FixtureLog::clear(); }
+
+    // --- Start-up ------------------------------------------------------------------------
+
+    void startUpRunsInItsOrder() {
+        TestHome home(SettingsText().bytes());
+        Table table;
+        FixtureLog::setProbe(table.hdc(), 2, 2);
+        // Something on the window before the game starts; the clear must come after it.
+        table.engine->beforeCall = [&](const QString& method) {
+            if (method == "SetBackground")
+                gdi::SetPixel(table.hdc(), 2, 2, gdi::RGB(255, 0, 0));
+        };
+        table.form->Form_Load();
+        table.engine->beforeCall = nullptr;
+        QCOMPARE(FixtureLog::entries(),
+                 (QStringList{"engine:SetCurrentDirectory " + home.path(),
+                              "engine:InitializeDeck Test.bmp", "engine:SetCardBack 5",
+                              "engine:SetBackground ffffff",
+                              "game:InitializeGame back=5 busy=0 probe=0000ff"}));
+        // The window was cleared after InitializeGame, in the table's colour.
+        QCOMPARE(gdi::GetPixel(table.hdc(), 2, 2), gdi::RGB(255, 255, 255));
+        QVERIFY(table.form->firstPaint());
+        QVERIFY(table.errors.messages.isEmpty());
+    }
+
+    void windowCoversTheScreen() {
+        TestHome home(SettingsText().bytes());
+        Table table;
+        table.form->setGeometry(40, 50, 300, 200);
+        QVERIFY(table.start());
+        // The outer rectangle, frame included, is the screen's.
+        QCOMPARE(table.form->frameGeometry(), table.form->screen()->geometry());
+    }
+
+    void captionIsGameNameOrrelbyAndWebSite_data() {
+        QTest::addColumn<QString>("gameName");
+        QTest::addColumn<QString>("webSite");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("name and web site") << "Recording Game"
+                                           << "www.example.org"
+                                           << "Recording Game - by Orrelby - www.example.org";
+        QTest::newRow("empty web site ends in the blank") << "Spider Two"
+                                                          << ""
+                                                          << "Spider Two - by Orrelby - ";
+        QTest::newRow("blanks kept as they stand") << " Padded "
+                                                   << "  site  "
+                                                   << " Padded  - by Orrelby -   site  ";
+        QTest::newRow("empty name") << ""
+                                    << "x"
+                                    << " - by Orrelby - x";
+    }
+    void captionIsGameNameOrrelbyAndWebSite() {
+        QFETCH(QString, gameName);
+        QFETCH(QString, webSite);
+        QFETCH(QString, caption);
+        SettingsText text;
+        text.gameName = gameName;
+        text.webSite = webSite;
+        TestHome home(text.bytes());
+        Table table;
+        QVERIFY(table.start());
+        QCOMPARE(table.form->windowTitle(), caption);
+    }
+
+    // Only backs 1 to 8 exist; any other number from the file becomes back 1 and never
+    // reaches the engine.
+    void cardBackFromTheFileIsInEffectForTheGame_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("back");
+        QTest::newRow("back 5") << " 5 " << 5;
+        QTest::newRow("back 1") << " 1 " << 1;
+        QTest::newRow("back 8") << " 8 " << 8;
+        QTest::newRow("back 0") << " 0 " << 1;
+        QTest::newRow("back 9") << " 9 " << 1;
+        QTest::newRow("negative back") << "-3 " << 1;
+        QTest::newRow("letters read as 0") << "abc" << 1;
+    }
+    void cardBackFromTheFileIsInEffectForTheGame() {
+        QFETCH(QString, line);
+        QFETCH(int, back);
+        SettingsText text;
+        text.back = line;
+        TestHome home(text.bytes());
+        Table table;
+        QVERIFY(table.start());
+        QCOMPARE(int(table.form->cardBack()), back);
+        const QStringList entries = FixtureLog::entries();
+        QVERIFY(entries.contains(QStringLiteral("engine:SetCardBack %1").arg(back)));
+        QCOMPARE(entries.filter("engine:SetCardBack").size(), 1);
+        QVERIFY(
+            !entries.filter(QStringLiteral("game:InitializeGame back=%1 ").arg(back)).isEmpty());
+    }
+
+    void startUpFailureIsReportedAndLeavesTheFileAlone_data() {
+        QTest::addColumn<std::optional<QByteArray>>("settings");
+        QTest::addColumn<QString>("failEngine");
+        QTest::addColumn<QStringList>("named");
+        const auto with = [](auto change) {
+            SettingsText text;
+            change(text);
+            return std::optional<QByteArray>(text.bytes());
+        };
+        QTest::newRow("settings file missing")
+            << std::optional<QByteArray>() << "" << QStringList{"solitaire.ini"};
+        QTest::newRow("current game line without =")
+            << std::optional<QByteArray>("[Current Game]\r\nNoEqualsSign\r\n\r\n") << ""
+            << QStringList{"solitaire.ini"};
+        QTest::newRow("deck list without its terminator")
+            << std::optional<QByteArray>("[Decks]\r\nA=a.bmp\r\n") << ""
+            << QStringList{"solitaire.ini"};
+        QTest::newRow("empty plug-in name")
+            << with([](SettingsText& t) { t.plugin.clear(); }) << "" << QStringList{".GamePlay"};
+        QTest::newRow("plug-in not installed") << with([](SettingsText& t) { t.plugin = "Absent"; })
+                                               << "" << QStringList{"Absent.GamePlay"};
+        QTest::newRow("plug-in serving another class id")
+            << with([](SettingsText& t) { t.plugin = "Mislabelled"; }) << ""
+            << QStringList{"Mislabelled.GamePlay"};
+        QTest::newRow("plug-in without InitializeGame")
+            << with([](SettingsText& t) { t.plugin = "NoInit"; }) << ""
+            << QStringList{"NoInit.GamePlay", "InitializeGame"};
+        QTest::newRow("InitializeGame throws")
+            << with([](SettingsText& t) { t.plugin = "Throwing"; }) << ""
+            << QStringList{"Throwing.GamePlay", "InitializeGame", "table layout file is missing"};
+        QTest::newRow("deck picture missing")
+            << with([](SettingsText& t) { t.deckFile = "Missing.bmp"; }) << ""
+            << QStringList{"Missing.bmp"};
+        QTest::newRow("engine call raises")
+            << with([](SettingsText&) {}) << "engine:SetCardBack" << QStringList{"SetCardBack"};
+    }
+    void startUpFailureIsReportedAndLeavesTheFileAlone() {
+        QFETCH(std::optional<QByteArray>, settings);
+        QFETCH(QString, failEngine);
+        QFETCH(QStringList, named);
+        TestHome home(settings);
+        const QByteArray before = home.ini();
+        Table table;
+        if (!failEngine.isEmpty())
+            FixtureLog::failNext(failEngine);
+        int status = 0;
+        const QByteArray standardError = standardErrorOf([&] { status = table.form->startUp(); });
+        QCOMPARE(status, 1);
+        QCOMPARE(table.errors.messages.size(), 1);
+        const QString message = table.errors.messages.front();
+        QVERIFY2(message.startsWith("Halvane could not start: "), qPrintable(message));
+        for (const QString& part : named)
+            QVERIFY2(message.contains(part), qPrintable(message));
+        QVERIFY2(standardError.contains(message.toLocal8Bit()), standardError.constData());
+        QVERIFY(!table.form->isVisible());
+        // Closing after a failed start writes nothing either.
+        table.form->close();
+        QCOMPARE(home.ini(), before);
+        QVERIFY(!table.form->exitStatus().has_value());
+        QVERIFY(!FixtureLog::entries().contains("engine:UnloadDeck"));
+    }
+
+    // --- Painting --------------------------------------------------------------------------
+
+    void firstPaintTakesTheSnapshotLaterPaintsRestore() {
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        QTRY_VERIFY(!table.form->firstPaint());
+        const QStringList entries = FixtureLog::entries();
+        const qsizetype shot = entries.indexOf("engine:TakeScreenShot");
+        QVERIFY(shot > entries.indexOf(QRegularExpression("^game:InitializeGame")));
+        QCOMPARE(entries.count("engine:TakeScreenShot"), 1);
+        QVERIFY(!entries.mid(0, shot).contains("engine:ReDraw"));
+
+        const qsizetype mark = FixtureLog::entries().size();
+        table.form->table()->repaint();
+        QCOMPARE(FixtureLog::entries().mid(mark), QStringList{"engine:ReDraw"});
+        table.form->resize(table.form->width() - 10, table.form->height() - 10);
+        QVERIFY(FixtureLog::entries().mid(mark).count("engine:ReDraw") >= 2);
+    }
+
+    void paintBeforeTheDeckChangesNothing() {
+        TestHome home(SettingsText().bytes());
+        Table table;
+        gdi::SetPixel(table.hdc(), 5, 5, gdi::RGB(9, 8, 7));
+        table.form->resize(400, 300);
+        table.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(table.form.get()));
+        table.form->table()->repaint();
+        QCOMPARE(gdi::GetPixel(table.hdc(), 5, 5), gdi::RGB(9, 8, 7));
+        QVERIFY(FixtureLog::entries().filter("engine:").isEmpty());
+        QVERIFY(table.errors.messages.isEmpty());
+    }
+
+    // --- The mouse -------------------------------------------------------------------------
+
+    void mouseEventsReachTheGameOnceInOrder() {
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        const qsizetype mark = FixtureLog::entries().size();
+        const QString h = QString::number(table.hdc());
+        table.mouse(QEvent::MouseButtonPress, {10, 20}, Qt::LeftButton, Qt::LeftButton);
+        table.mouse(QEvent::MouseMove, {12.5, 21}, Qt::NoButton, Qt::LeftButton);
+        table.mouse(QEvent::MouseButtonRelease, {13, 22}, Qt::LeftButton, {});
+        table.mouse(QEvent::MouseButtonPress, {30, 40}, Qt::RightButton, Qt::RightButton,
+                    Qt::ShiftModifier | Qt::ControlModifier);
+        table.mouse(QEvent::MouseMove, {31, 41}, Qt::NoButton, Qt::RightButton | Qt::MiddleButton,
+                    Qt::AltModifier);
+        table.mouse(QEvent::MouseButtonRelease, {32, 42}, Qt::RightButton, Qt::MiddleButton);
+        // A real double click: press, release, double click, release.
+        table.mouse(QEvent::MouseButtonPress, {50, 60}, Qt::LeftButton, Qt::LeftButton);
+        table.mouse(QEvent::MouseButtonRelease, {50, 60}, Qt::LeftButton, {});
+        table.mouse(QEvent::MouseButtonDblClick, {50, 60}, Qt::LeftButton, Qt::LeftButton);
+        table.mouse(QEvent::MouseButtonRelease, {50, 60}, Qt::LeftButton, {});
+        const QString tail = " busy=0 probe=-";
+        QCOMPARE(
+            logFrom(mark),
+            (QStringList{"game:Form_MouseDown hdc=" + h + " Button=1 Shift=0 X=10 Y=20" + tail,
+                         "game:Form_MouseMove hdc=" + h + " Button=1 Shift=0 X=12.5 Y=21" + tail,
+                         "game:Form_MouseUp hdc=" + h + " Button=1 Shift=0 X=13 Y=22" + tail,
+                         "game:Form_MouseDown hdc=" + h + " Button=2 Shift=3 X=30 Y=40" + tail,
+                         "game:Form_MouseMove hdc=" + h + " Button=6 Shift=4 X=31 Y=41" + tail,
+                         "game:Form_MouseUp hdc=" + h + " Button=2 Shift=0 X=32 Y=42" + tail,
+                         "game:Form_MouseDown hdc=" + h + " Button=1 Shift=0 X=50 Y=60" + tail,
+                         "game:Form_MouseUp hdc=" + h + " Button=1 Shift=0 X=50 Y=60" + tail,
+                         "game:Form_DblClick hdc=" + h + tail,
+                         "game:Form_MouseUp hdc=" + h + " Button=1 Shift=0 X=50 Y=60" + tail}));
+    }
+
+    // --- Menus -----------------------------------------------------------------------------
+
+    void menusHaveTheirCaptionsAndShortcuts() {
+        TestHome home(SettingsText().bytes());
+        Table table;
+        const QList<QAction*> menus = table.form->menuBar()->actions();
+        QStringList titles;
+        for (QAction* menu : menus)
+            titles << menu->text();
+        QCOMPARE(titles, (QStringList{"&Game", "&Options", "&Help"}));
+        const QList<QStringList> entries{{"&Deal          ", "", "&Settings", "", "E&xit"},
+                                         {"&Game", "&Deck", "&Background"},
+                                         {"Instructions"}};
+        const QList<QStringList> keys{
+            {"F2", "", "Ctrl+S", "", ""}, {"Ctrl+G", "Ctrl+D", "Ctrl+B"}, {"Ctrl+I"}};
+        for (int m = 0; m < menus.size(); ++m) {
+            QStringList texts, shortcuts;
+            for (QAction* entry : menus[m]->menu()->actions()) {
+                texts << entry->text();
+                shortcuts << entry->shortcut().toString();
+                if (!entry->isSeparator())
+                    QCOMPARE(entry->shortcutContext(), Qt::ApplicationShortcut);
+            }
+            QCOMPARE(texts, entries[m]);
+            QCOMPARE(shortcuts, keys[m]);
+        }
+    }
+
+    // Before anything covers the table its look is kept, so that it comes back after.
+    void coveringCommandsTakeTheSnapshotFirst_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("gameCall");
+        QTest::newRow("settings") << "mnuSettings"
+                                  << "game:mnuSettings_Click";
+        QTest::newRow("instructions") << "MnuInstructions"
+                                      << "game:mnuInstructions_Click";
+        QTest::newRow("deck chooser") << "mnuDeck"
+                                      << "";
+        QTest::newRow("game chooser") << "mnuGame"
+                                      << "";
+    }
+    void coveringCommandsTakeTheSnapshotFirst() {
+        QFETCH(QString, menu);
+        QFETCH(QString, gameCall);
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        QTRY_VERIFY(!table.form->firstPaint());
+        const qsizetype mark = FixtureLog::entries().size();
+        table.trigger(menu.toLatin1().constData());
+        const QStringList entries = logFrom(mark);
+        QVERIFY(!entries.isEmpty());
+        QCOMPARE(entries.front(), QStringLiteral("engine:TakeScreenShot"));
+        if (!gameCall.isEmpty()) {
+            QCOMPARE(entries.size(), 2);
+            // The hourglass shows while the game's command runs.
+            QCOMPARE(entries[1],
+                     gameCall + " hdc=" + QString::number(table.hdc()) + " busy=1 probe=-");
+        }
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        QVERIFY(table.errors.messages.isEmpty());
+    }
+
+    void dealClearsTheTableBeforeTheGameDeals() {
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        gdi::SetPixel(table.hdc(), 3, 4, gdi::RGB(0, 255, 0));
+        FixtureLog::setProbe(table.hdc(), 3, 4);
+        const qsizetype mark = FixtureLog::entries().size();
+        table.trigger("mnuDeal");
+        QCOMPARE(logFrom(mark), QStringList{"game:mnuDeal_Click hdc=" +
+                                            QString::number(table.hdc()) + " busy=1 probe=ffffff"});
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    void shortcutsWorkWhileAChooserIsActive_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("reaches");
+        QTest::newRow("F2 deals") << int(Qt::Key_F2) << 0 << "game:mnuDeal_Click";
+        QTest::newRow("Ctrl+S settings")
+            << int(Qt::Key_S) << int(Qt::ControlModifier) << "game:mnuSettings_Click";
+        QTest::newRow("Ctrl+I instructions")
+            << int(Qt::Key_I) << int(Qt::ControlModifier) << "game:mnuInstructions_Click";
+        QTest::newRow("Ctrl+D deck chooser")
+            << int(Qt::Key_D) << int(Qt::ControlModifier) << "engine:TakeScreenShot";
+    }
+    void shortcutsWorkWhileAChooserIsActive() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, reaches);
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        QDialog chooser(table.form.get());
+        chooser.show();
+        QApplication::setActiveWindow(&chooser);
+        QVERIFY(QTest::qWaitForWindowActive(&chooser));
+        const qsizetype mark = FixtureLog::entries().size();
+        QTest::keyClick(&chooser, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(logFrom(mark).filter(reaches).size(), 1);
+    }
+
+    void backgroundChooserAppliesTheColour_data() {
+        QTest::addColumn<std::optional<QColor>>("answer");
+        QTest::addColumn<QColor>("applied");
+        QTest::addColumn<QString>("colorref");
+        QTest::newRow("blue chosen")
+            << std::optional<QColor>(QColor(0, 0, 255)) << QColor(0, 0, 255) << "ff0000";
+        QTest::newRow("dark red chosen")
+            << std::optional<QColor>(QColor(128, 0, 0)) << QColor(128, 0, 0) << "000080";
+        QTest::newRow("cancelled: white again")
+            << std::optional<QColor>() << QColor(Qt::white) << "ffffff";
+    }
+    void backgroundChooserAppliesTheColour() {
+        QFETCH(std::optional<QColor>, answer);
+        QFETCH(QColor, applied);
+        QFETCH(QString, colorref);
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        QTRY_VERIFY(!table.form->firstPaint());
+        table.colors.answer = answer;
+        const qsizetype mark = FixtureLog::entries().size();
+        table.trigger("mnuBackground");
+        QCOMPARE(table.colors.openedOn, QList<QColor>{QColor(Qt::white)});
+        QCOMPARE(table.form->backColor(), applied);
+        // Applied to the deck, then the table restored from the engine's copy.
+        const QStringList entries = FixtureLog::entries().mid(mark);
+        QCOMPARE(entries.mid(0, 2),
+                 (QStringList{"engine:SetBackground " + colorref, "engine:ReDraw"}));
+        // The next deal clears in the new colour.
+        FixtureLog::setProbe(table.hdc(), 1, 1);
+        table.trigger("mnuDeal");
+        QVERIFY(FixtureLog::entries().last().endsWith("probe=" + colorref));
+        // The chooser opens on the colour now in use.
+        table.trigger("mnuBackground");
+        QCOMPARE(table.colors.openedOn.last(), applied);
+    }
+
+    // --- Failures while playing ------------------------------------------------------------
+
+    void failureWhilePlayingIsReportedAndPlayGoesOn_data() {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<Step>("step");
+        QTest::addColumn<QString>("reaches");
+        QTest::newRow("mouse down fails") << "Form_MouseDown" << Step([](Table& t) {
+            t.mouse(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+        }) << "game:Form_MouseDown";
+        QTest::newRow("deal fails")
+            << "mnuDeal_Click" << Step([](Table& t) { t.trigger("mnuDeal"); })
+            << "game:mnuDeal_Click";
+        QTest::newRow("snapshot before instructions fails")
+            << "engine:TakeScreenShot" << Step([](Table& t) { t.trigger("MnuInstructions"); })
+            << "game:mnuInstructions_Click";
+        QTest::newRow("restore while painting fails")
+            << "engine:ReDraw" << Step([](Table& t) { t.form->table()->repaint(); })
+            << "engine:ReDraw";
+        QTest::newRow("background fails")
+            << "engine:SetBackground" << Step([](Table& t) { t.trigger("mnuBackground"); })
+            << "engine:SetBackground";
+    }
+    void failureWhilePlayingIsReportedAndPlayGoesOn() {
+        QFETCH(QString, failure);
+        QFETCH(Step, step);
+        QFETCH(QString, reaches);
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        QTRY_VERIFY(!table.form->firstPaint());
+        FixtureLog::failNext(failure);
+        qsizetype mark = FixtureLog::entries().size();
+        step(table);
+        QCOMPARE(table.errors.messages.size(), 1);
+        const QString operation = failure.section(':', -1);
+        QVERIFY2(table.errors.messages.front().contains(operation),
+                 qPrintable(table.errors.messages.front()));
+        QVERIFY(FixtureLog::entries().mid(mark).filter(reaches).isEmpty());
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        // The same step goes through the next time.
+        mark = FixtureLog::entries().size();
+        step(table);
+        QCOMPARE(table.errors.messages.size(), 1);
+        QVERIFY(!FixtureLog::entries().mid(mark).filter(reaches).isEmpty());
+        QVERIFY(table.form->isVisible());
+    }
+
+    void missingOperationIsReportedAndPlayGoesOn() {
+        SettingsText text;
+        text.plugin = "Partial";
+        TestHome home(text.bytes());
+        Table table;
+        QVERIFY(table.start());
+        table.mouse(QEvent::MouseButtonDblClick, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(table.errors.messages.size(), 1);
+        QVERIFY(table.errors.messages.front().contains("Partial.GamePlay"));
+        QVERIFY(table.errors.messages.front().contains("Form_DblClick"));
+        table.mouse(QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, {});
+        QVERIFY(FixtureLog::entries().contains("partial:Form_MouseUp"));
+    }
+
+    // --- Switching games -------------------------------------------------------------------
+
+    void startGameMakesTheNewGameCurrent() {
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        const qsizetype mark = FixtureLog::entries().size();
+        table.form->startGame("Partial Game", "Partial");
+        QCOMPARE(logFrom(mark), QStringList{"partial:InitializeGame"});
+        QCOMPARE(table.form->settings().CurrentGameName, QStringLiteral("Partial Game"));
+        QCOMPARE(table.form->settings().CurrentGamePlugin, QStringLiteral("Partial"));
+        QCOMPARE(table.form->windowTitle(),
+                 QStringLiteral("Partial Game - by Orrelby - www.example.org"));
+        table.mouse(QEvent::MouseButtonRelease, {1, 1}, Qt::LeftButton, {});
+        QVERIFY(FixtureLog::entries().contains("partial:Form_MouseUp"));
+    }
+
+    void failedStartGameChangesNothing_data() {
+        QTest::addColumn<QString>("plugin");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not installed") << "Absent"
+                                       << "Absent.GamePlay";
+        QTest::newRow("InitializeGame throws") << "Throwing"
+                                               << "table layout file is missing";
+        QTest::newRow("no InitializeGame") << "NoInit"
+                                           << "InitializeGame";
+    }
+    void failedStartGameChangesNothing() {
+        QFETCH(QString, plugin);
+        QFETCH(QString, reason);
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        const HostSettings before = table.form->settings();
+        const QString caption = table.form->windowTitle();
+        QString message;
+        try {
+            table.form->startGame("Other", plugin);
+        } catch (const std::exception& error) {
+            message = QString::fromUtf8(error.what());
+        }
+        QVERIFY2(message.contains(reason), qPrintable(message));
+        QCOMPARE(table.form->settings(), before);
+        QCOMPARE(table.form->windowTitle(), caption);
+        // The running game still plays.
+        const qsizetype mark = FixtureLog::entries().size();
+        table.mouse(QEvent::MouseButtonPress, {7, 7}, Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(logFrom(mark).filter("game:Form_MouseDown").size(), 1);
+    }
+
+    // --- Shut-down -------------------------------------------------------------------------
+
+    void exitAndCloseSaveExactlyOnce_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("exit") << QStringList{"exit"};
+        QTest::newRow("close") << QStringList{"close"};
+        QTest::newRow("exit, then close") << QStringList{"exit", "close"};
+        QTest::newRow("close, then exit") << QStringList{"close", "exit"};
+    }
+    void exitAndCloseSaveExactlyOnce() {
+        QFETCH(QStringList, steps);
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        table.form->settings().WebSite = "changed.example.org";
+        table.form->setCardBack(3);
+        SettingsText expected;
+        expected.webSite = "changed.example.org";
+        expected.back = " 3 ";
+        for (int i = 0; i < steps.size(); ++i) {
+            if (steps[i] == "exit")
+                table.trigger("mnuExit");
+            else
+                table.form->close();
+            if (i == 0) {
+                QCOMPARE(home.ini(), expected.bytes());
+                home.write("written by the test");
+            }
+        }
+        QCOMPARE(home.ini(), QByteArray("written by the test"));
+        QCOMPARE(FixtureLog::entries().count("engine:UnloadDeck"), 1);
+        QCOMPARE(table.form->exitStatus(), std::optional<int>(0));
+        QVERIFY(!table.form->isVisible());
+        QVERIFY(table.errors.messages.isEmpty());
+    }
+
+    void failedSaveIsReported() {
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        // A folder where the file should be: the write fails, whoever runs the test.
+        QVERIFY(QFile::remove(home.iniPath()));
+        QVERIFY(QDir(home.path()).mkdir("solitaire.ini"));
+        const QByteArray standardError = standardErrorOf([&] { table.trigger("mnuExit"); });
+        QCOMPARE(table.errors.messages.size(), 1);
+        QVERIFY2(table.errors.messages.front().contains("solitaire.ini"),
+                 qPrintable(table.errors.messages.front()));
+        QVERIFY(standardError.contains("solitaire.ini"));
+        QCOMPARE(table.form->exitStatus(), std::optional<int>(1));
+        QCOMPARE(FixtureLog::entries().count("engine:UnloadDeck"), 1);
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "tst_form1.moc"
