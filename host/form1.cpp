@@ -1,6 +1,8 @@
 #include "host/form1.h"
 
 #include "engine/_class1.h"
+#include "host/dialogs/form2.h"
+#include "host/dialogs/form4.h"
 #include "host/errorreporter.h"
 #include "host/filechooser.h"
 #include "host/gameplugin.h"
@@ -55,7 +57,11 @@ Form1::Form1(std::unique_ptr<dorvik::_Class1> engine, ErrorReporter& errors, Col
     buildMenus();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The choosers work on this window's settings and engine: they go first.
+    delete m_deckChooser.data();
+    delete m_gameChooser.data();
+}
 
 std::int32_t Form1::hDC() const {
     return m_table->hDC();
@@ -344,9 +350,17 @@ void Form1::mnuBackground_Click() {
     });
 }
 
-void Form1::openDeckChooser() {}
+void Form1::openDeckChooser() {
+    if (!m_deckChooser)
+        m_deckChooser = new Form2(*this, m_files, this);
+    m_deckChooser->open();
+}
 
-void Form1::openGameChooser() {}
+void Form1::openGameChooser() {
+    if (!m_gameChooser)
+        m_gameChooser = new Form4(*this, m_files, this);
+    m_gameChooser->open();
+}
 
 // --- Switching games -----------------------------------------------------------------------
 

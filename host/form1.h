@@ -15,6 +15,7 @@
 
 #include <QColor>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -118,8 +119,8 @@ private:
     HostSettings m_settings;
     std::int16_t m_cardBack = 0; // CARDBACK
     TableWidget* m_table = nullptr;
-    Form2* m_deckChooser = nullptr;
-    Form4* m_gameChooser = nullptr;
+    QPointer<Form2> m_deckChooser; // one instance each, made at first use
+    QPointer<Form4> m_gameChooser;
     QColor m_backColor = Qt::white;
     bool m_firstPaint = false;
     bool m_deckReady = false; // the engine has a table copy to restore from

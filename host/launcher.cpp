@@ -2,7 +2,7 @@
 
 #include "engine/class1.h"
 #include "host/colordialogchooser.h"
-#include "host/filedialogchooser.h"
+#include "host/dialogs/qtfilechooser.h"
 #include "host/form1.h"
 #include "host/installdir.h"
 #include "host/messageboxreporter.h"
@@ -36,7 +36,7 @@ int Launcher::run() {
     if (!prepare(QCoreApplication::applicationDirPath(), errors))
         return 1;
     ColorDialogChooser colors;
-    FileDialogChooser files;
+    QtFileChooser files;
     Form1 form(std::make_unique<dorvik::Class1>(), errors, colors, files);
     if (const int status = form.startUp(); status != 0)
         return status;

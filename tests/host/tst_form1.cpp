@@ -5,6 +5,8 @@
 #include "fixturelog.h"
 #include "recordingengine.h"
 
+#include "host/dialogs/form2.h"
+#include "host/dialogs/form4.h"
 #include "host/errorreporter.h"
 #include "host/filechooser.h"
 #include "host/form1.h"
@@ -472,6 +474,50 @@ private slots:
                      gameCall + " hdc=" + QString::number(table.hdc()) + " busy=1 probe=-");
         }
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        QVERIFY(table.errors.messages.isEmpty());
+    }
+
+    void choosersOpenOneInstanceEach() {
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        for (int i = 0; i < 2; ++i) {
+            table.trigger("mnuDeck");
+            table.trigger("mnuGame");
+        }
+        const QList<Form2*> decks = table.form->findChildren<Form2*>();
+        const QList<Form4*> games = table.form->findChildren<Form4*>();
+        QCOMPARE(decks.size(), 1);
+        QCOMPARE(games.size(), 1);
+        QVERIFY(decks.front()->isVisible());
+        QVERIFY(games.front()->isVisible());
+        // The hourglass is gone by the time a modeless chooser shows.
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        QVERIFY(table.errors.messages.isEmpty());
+    }
+
+    // Opening and cancelling a chooser leaves the table as it was once it is repainted,
+    // also when the chooser's preview is the first card drawn since the deck was set up.
+    void cancelledChooserLeavesTheTableAsItWas_data() {
+        QTest::addColumn<bool>("cardDealt");
+        QTest::newRow("bare table") << false;
+        QTest::newRow("a card dealt") << true;
+    }
+    void cancelledChooserLeavesTheTableAsItWas() {
+        QFETCH(bool, cardDealt);
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        QTRY_VERIFY(!table.form->firstPaint());
+        if (cardDealt)
+            table.engine->DealCard(table.hdc(), 1, 100, 80);
+        const QImage before = gdi::SurfaceImage(table.hdc());
+        table.trigger("mnuDeck");
+        Form2* chooser = table.form->findChild<Form2*>();
+        QVERIFY(chooser != nullptr);
+        chooser->Command2_Click();
+        table.form->table()->repaint();
+        QCOMPARE(gdi::SurfaceImage(table.hdc()), before);
         QVERIFY(table.errors.messages.isEmpty());
     }
 
