@@ -164,6 +164,24 @@ void Testbed::writeFile(const QString& name, const QByteArray& bytes) {
     file.write(bytes);
 }
 
+void Testbed::deal(const std::vector<Deal>& deals) {
+    for (const Deal& d : deals) {
+        m_engine.SetCardStatus(std::int16_t(d.card), d.faceDown ? com::False : com::True);
+        m_engine.DealCard(m_window, std::int16_t(d.card), std::int16_t(d.x), std::int16_t(d.y));
+    }
+}
+
+Testbed::Table Testbed::freshTable(const std::vector<Deal>& deals, int stackOffset) {
+    const gdi::HDC dc = newWindow();
+    EXPECT_EQ(m_engine.InitializeDeck(dc), com::True);
+    m_engine.SetOffset(std::int16_t(stackOffset));
+    for (const Deal& d : deals) {
+        m_engine.SetCardStatus(std::int16_t(d.card), d.faceDown ? com::False : com::True);
+        m_engine.DealCard(dc, std::int16_t(d.card), std::int16_t(d.x), std::int16_t(d.y));
+    }
+    return {imageOf(dc), tableCopy()};
+}
+
 void Testbed::initialize() {
     ASSERT_EQ(m_engine.InitializeDeck(m_window), com::True);
 }

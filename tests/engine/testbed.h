@@ -49,6 +49,13 @@ testing::AssertionResult AreaShows(const QImage& image, QRect area, const QImage
 // The face cell of a card as the pack lays it out.
 QPoint faceCell(int suit, int value);
 
+// One card dealt onto a fresh table.
+struct Deal {
+    int card;
+    int x, y;
+    bool faceDown = false;
+};
+
 class Testbed : public testing::Test {
 protected:
     void SetUp() override;
@@ -72,6 +79,17 @@ protected:
     // InitializeDeck on the test window with the standard sheet; fails the test if the
     // surfaces are missing.
     void initialize();
+
+    // Deals `deals` in order (face-down ones turned first) on the test window.
+    void deal(const std::vector<Deal>& deals);
+
+    // The window and the table copy that dealing `deals` afresh gives: a new deck on a
+    // new window, the cards dealt in order. The test's state is gone afterwards.
+    struct Table {
+        QImage window;
+        QImage copy;
+    };
+    Table freshTable(const std::vector<Deal>& deals, int stackOffset = 16);
 
     static constexpr QSize kScreen{640, 480};
 
