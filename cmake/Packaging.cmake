@@ -10,7 +10,6 @@ set(CPACK_PACKAGE_DESCRIPTION
  background colour of your own. Games are plug-ins; Klondike comes with the table.")
 set(CPACK_PACKAGE_CONTACT "Halvane developers <dev@halvane.example>")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "halvane")
-set(CPACK_PACKAGE_FILE_NAME "halvane_${PROJECT_VERSION}")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Halvane developers <dev@halvane.example>")

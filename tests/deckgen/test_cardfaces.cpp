@@ -13,22 +13,6 @@ using namespace deckgentest;
 
 namespace {
 
-enum class Hue { Black, Red, Green, Blue };
-
-const char* hueName(Hue h) {
-    switch (h) {
-    case Hue::Black:
-        return "black";
-    case Hue::Red:
-        return "red";
-    case Hue::Green:
-        return "green";
-    case Hue::Blue:
-        return "blue";
-    }
-    return "?";
-}
-
 // The hue a player would call the average ink of an area; "unclear" when none fits.
 std::string hueOf(double r, double g, double b) {
     if (std::max({r, g, b}) < 90)
@@ -44,7 +28,7 @@ std::string hueOf(double r, double g, double b) {
 
 struct DeckCase {
     std::string style;
-    std::array<Hue, 4> suitHue; // rows 1 to 4: clubs, diamonds, hearts, spades
+    std::array<const char*, 4> suitHue; // rows 1 to 4: clubs, diamonds, hearts, spades
 };
 
 void PrintTo(const DeckCase& c, std::ostream* os) {
@@ -125,7 +109,7 @@ TEST_P(CardFaceTest, IndexIsInkedInTheSuitsColour) {
                         r += p.r, g += p.g, b += p.b, ++n;
                     }
             ASSERT_GT(n, 30) << faceName(suit, value) << ": no index in the top 16 rows";
-            EXPECT_EQ(hueOf(r / n, g / n, b / n), hueName(GetParam().suitHue[suit - 1]))
+            EXPECT_EQ(hueOf(r / n, g / n, b / n), std::string(GetParam().suitHue[suit - 1]))
                 << faceName(suit, value);
         }
 }
@@ -166,11 +150,10 @@ TEST_P(CardFaceTest, LowerIndexIsTheUpperOneTurnedRound) {
         }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ShippedDecks, CardFaceTest,
-    testing::Values(DeckCase{"Standard", {Hue::Black, Hue::Red, Hue::Red, Hue::Black}},
-                    DeckCase{"FourColour", {Hue::Green, Hue::Blue, Hue::Red, Hue::Black}},
-                    DeckCase{"LargeIndex", {Hue::Black, Hue::Red, Hue::Red, Hue::Black}}),
-    [](const auto& info) { return info.param.style; });
+INSTANTIATE_TEST_SUITE_P(ShippedDecks, CardFaceTest,
+                         testing::Values(DeckCase{"Standard", {"black", "red", "red", "black"}},
+                                         DeckCase{"FourColour", {"green", "blue", "red", "black"}},
+                                         DeckCase{"LargeIndex", {"black", "red", "red", "black"}}),
+                         [](const auto& info) { return info.param.style; });
 
 } // namespace

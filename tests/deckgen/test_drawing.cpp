@@ -35,26 +35,6 @@ TEST(CardShape, IsSymmetricAndFillsTheCellBetweenItsCorners) {
         }
 }
 
-TEST(CardShape, EdgeIsOnePixelWideAllRound) {
-    struct Row {
-        const char* name;
-        int x, y;
-        bool edge;
-    } rows[] = {{"top middle", 35, 0, true},     {"just under top", 35, 1, false},
-                {"left middle", 0, 48, true},    {"right middle", 70, 48, true},
-                {"bottom middle", 35, 95, true}, {"centre", 35, 48, false},
-                {"cut corner", 0, 0, false},     {"outside the cell", -1, 48, false}};
-    for (const Row& row : rows)
-        EXPECT_EQ(CardShape::onEdge(row.x, row.y), row.edge) << row.name;
-    // Around the rounded corner every card pixel touching the outside is edge.
-    for (int y = 0; y < CardShape::CornerRadius + 1; ++y)
-        for (int x = 0; x < CardShape::CornerRadius + 1; ++x)
-            if (CardShape::contains(x, y) &&
-                (!CardShape::contains(x - 1, y) || !CardShape::contains(x, y - 1))) {
-                EXPECT_TRUE(CardShape::onEdge(x, y)) << x << "," << y;
-            }
-}
-
 TEST(CardShape, FinishClearsOutsideAndLeavesNoBlackInside) {
     QImage sheet(CardShape::Width, CardShape::Height, QImage::Format_RGB32);
     sheet.fill(QColor(90, 120, 40)); // drawing that strayed everywhere

@@ -52,17 +52,20 @@ void AppIcon::drawCard(QPainter& painter, bool spades) const {
     painter.setBrush(Qt::white);
     painter.drawRoundedRect(Card, 12, 12);
 
-    const QPainterPath rank = DeckFonts::lettering(m_fonts.sans(), "A", 30);
+    // The index as on the deck pictures: the rank with the suit sign beside it, in two
+    // opposite corners.
+    const QPainterPath rank = DeckFonts::lettering(m_fonts.sans(), "A", 32);
+    const double rankRight = Card.left() + 10 + rank.boundingRect().width();
     for (int turn = 0; turn < 2; ++turn) {
         painter.save();
         painter.rotate(180.0 * turn);
         painter.setPen(Qt::NoPen);
         painter.setBrush(ink);
-        painter.drawPath(rank.translated(Card.left() + 10, Card.top() + 40));
-        SuitShape::draw(painter, suit, QPointF(Card.left() + 23, Card.top() + 58), 24, ink);
+        painter.drawPath(rank.translated(Card.left() + 10, Card.top() + 42));
+        SuitShape::draw(painter, suit, QPointF(rankRight + 15, Card.top() + 26), 26, ink);
         painter.restore();
     }
-    SuitShape::draw(painter, suit, QPointF(0, 0), 76, ink);
+    SuitShape::draw(painter, suit, QPointF(0, 0), 70, ink);
 }
 
 } // namespace halvane::deckgen

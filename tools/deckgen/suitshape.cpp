@@ -1,11 +1,21 @@
 #include "tools/deckgen/suitshape.h"
 
 #include <QPainter>
+#include <QTransform>
 
 namespace halvane::deckgen {
 namespace {
 
 // Each sign is drawn in a box from -0.5 to 0.5 high; the width varies by suit.
+
+// The union of the overlapping parts of a sign as one outline. Uniting flattens curves
+// at a fixed tolerance, so it is done at a hundred times the size and scaled back: the
+// curves stay smooth even on the largest pip.
+QPainterPath united(const QPainterPath& parts) {
+    QPainterPath large = QTransform::fromScale(100, 100).map(parts);
+    large.setFillRule(Qt::WindingFill);
+    return QTransform::fromScale(0.01, 0.01).map(large.simplified());
+}
 
 QPainterPath heart() {
     QPainterPath p;
@@ -54,7 +64,7 @@ QPainterPath spade() {
     p.cubicTo(-0.46, -0.16, -0.08, -0.36, 0, -0.5);
     p.closeSubpath();
     p.addPath(stem(0.20));
-    return p.simplified();
+    return united(p);
 }
 
 QPainterPath club() {
@@ -66,8 +76,7 @@ QPainterPath club() {
     // Fills the hollow between the three leaves so the sign reads as one shape.
     p.addEllipse(QPointF(0, 0.0), 0.13, 0.13);
     p.addPath(stem(0.05));
-    p.setFillRule(Qt::WindingFill);
-    return p.simplified();
+    return united(p);
 }
 
 } // namespace
