@@ -77,26 +77,26 @@ bool KlondikeTable::isWon() const {
     return m_dealt && home == PackSize;
 }
 
-const std::vector<Card>& KlondikeTable::pile(PileId id) const {
-    return const_cast<KlondikeTable*>(this)->pileRef(id);
-}
-
-std::vector<Card>& KlondikeTable::pileRef(PileId id) {
+template <typename Self> auto& KlondikeTable::pileOf(Self& self, PileId id) {
     switch (id.kind) {
     case PileKind::Stock:
-        return m_stock;
+        return self.m_stock;
     case PileKind::Waste:
-        return m_waste;
+        return self.m_waste;
     case PileKind::Foundation:
         if (id.index >= 0 && id.index < Foundations)
-            return m_foundations[id.index];
+            return self.m_foundations[std::size_t(id.index)];
         break;
     case PileKind::Tableau:
         if (id.index >= 0 && id.index < Columns)
-            return m_columns[id.index];
+            return self.m_columns[std::size_t(id.index)];
         break;
     }
     throw std::out_of_range("Klondike: no pile " + id.describe().toStdString());
+}
+
+const std::vector<Card>& KlondikeTable::pile(PileId id) const {
+    return pileOf(*this, id);
 }
 
 std::optional<KlondikeTable::Place> KlondikeTable::find(int number) const {
@@ -146,7 +146,7 @@ void KlondikeTable::redeal() {
 }
 
 void KlondikeTable::turnUp(int column) {
-    auto& cards = pileRef(PileId::tableau(column));
+    auto& cards = pileOf(*this, PileId::tableau(column));
     if (cards.empty() || cards.back().faceUp)
         throw std::logic_error("Klondike: column " + std::to_string(column + 1) +
                                " has no face-down top card to turn");
@@ -157,8 +157,8 @@ void KlondikeTable::move(PileId from, int index, PileId to) {
     if (from == to || to.kind == PileKind::Stock || to.kind == PileKind::Waste)
         throw std::logic_error("Klondike: cannot move from " + from.describe().toStdString() +
                                " to " + to.describe().toStdString());
-    auto& source = pileRef(from);
-    auto& target = pileRef(to);
+    auto& source = pileOf(*this, from);
+    auto& target = pileOf(*this, to);
     if (index < 0 || index >= int(source.size()))
         throw std::logic_error("Klondike: no card " + std::to_string(index) + " in " +
                                from.describe().toStdString());

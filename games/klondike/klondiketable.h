@@ -72,7 +72,8 @@ public:
     void move(PileId from, int index, PileId to);
 
 private:
-    std::vector<Card>& pileRef(PileId id);
+    // The pile of `self` (const or not); throws std::out_of_range for a bad index.
+    template <typename Self> static auto& pileOf(Self& self, PileId id);
 
     std::vector<Card> m_stock;
     std::vector<Card> m_waste;

@@ -8,7 +8,7 @@
 namespace halvane::klondike::test {
 
 // Success when both pictures have the same size and pixels; otherwise says how many
-// pixels differ and where the first and the bounding box of the differences lie.
+// pixels differ and where the first one lies.
 ::testing::AssertionResult samePicture(const QImage& actual, const QImage& expected);
 
 } // namespace halvane::klondike::test

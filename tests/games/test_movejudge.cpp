@@ -115,23 +115,6 @@ TEST(MoveJudgeMoves, FoundationTopCanGoBackToAColumn) {
     EXPECT_FALSE(judge.isLegal({F(2), 1, T(4)}));
 }
 
-TEST(MoveJudgePlace, RunsNeverGoToFoundations) {
-    KlondikeTable table = position();
-    table.draw();
-    table.draw();
-    const MoveJudge judge(table);
-    const Card ace = table.pile(W).back();
-    ASSERT_EQ(ace.number, cardOf("AD").number);
-    EXPECT_TRUE(judge.canPlace(ace, 1, F(0)));
-    EXPECT_FALSE(judge.canPlace(ace, 2, F(0)));
-    EXPECT_FALSE(judge.canPlace(ace, 0, F(0)));
-    Card faceDown = ace;
-    faceDown.faceUp = false;
-    EXPECT_FALSE(judge.canPlace(faceDown, 1, F(0)));
-    EXPECT_FALSE(judge.canPlace(ace, 1, PileId::foundation(-1)));
-    EXPECT_FALSE(judge.canPlace(ace, 1, PileId{PileKind::Waste, 3}));
-}
-
 TEST(MoveJudgeDoubleClick, FindsTheFoundationOfTheTopCard) {
     struct Row {
         const char* name;
@@ -224,33 +207,6 @@ TEST(MoveJudgeTurn, OnlyAFaceDownTopTurns) {
         for (const Step& step : row.setup)
             step(table);
         EXPECT_EQ(MoveJudge(table).canTurnUp(row.column), row.canTurn);
-    }
-}
-
-TEST(MoveJudgeTake, WhatThePlayerMayPickUp) {
-    struct Row {
-        const char* name;
-        std::vector<Step> setup;
-        PileId pile;
-        int index;
-        bool canTake;
-    };
-    const Row rows[] = {
-        {"column top", {}, T(3), 3, true},
-        {"face-up card under another", {moveTop(T(5), T(3))}, T(3), 3, true},
-        {"face-down card", {}, T(3), 2, false},
-        {"waste top", {draws(2)}, W, 1, true},
-        {"waste under the top", {draws(2)}, W, 0, false},
-        {"stock top", {}, S, 23, false},
-        {"index past the top", {}, T(3), 4, false},
-        {"empty waste", {}, W, 0, false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        KlondikeTable table = position();
-        for (const Step& step : row.setup)
-            step(table);
-        EXPECT_EQ(MoveJudge(table).canTake(row.pile, row.index), row.canTake);
     }
 }
 

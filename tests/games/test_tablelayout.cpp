@@ -68,22 +68,6 @@ TEST(TableLayoutPlaces, CardsInColumnsAndWaste) {
     }
 }
 
-TEST(TableLayoutPlaces, WasteSquaresUnderANewDraw) {
-    KlondikeTable table;
-    table.deal(orderWith({"5H", "7C", "6H", "6S", "7D", "5D", "KC"}, {}), 3);
-    table.draw();
-    table.draw();
-    const TableLayout layout(1920);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(layout.cardPosition(table, PileId::waste(), i), QPoint(724, 16)) << i;
-    for (int i = 3; i < 6; ++i)
-        EXPECT_EQ(layout.cardPosition(table, PileId::waste(), i), QPoint(724 + 16 * (i - 3), 16))
-            << i;
-    table.move(PileId::waste(), 5, PileId::foundation(0));
-    EXPECT_EQ(layout.cardPosition(table, PileId::waste(), 4), QPoint(740, 16))
-        << "the fan stays where it was when its top card leaves";
-}
-
 TEST(TableLayoutHits, PointsFindTheirPiles) {
     KlondikeTable table;
     table.deal(orderWith({"5H", "7C", "6H", "6S", "7D", "5D", "KC"}, {}), 1);
