@@ -19,20 +19,22 @@ public:
     Area(QImage& image, QRgb color, FloodFill::Mode mode)
         : m_width(image.width()), m_height(image.height()), m_stride(image.bytesPerLine()),
           m_bits(image.bits()), m_color(color & kColourBits), m_mode(mode),
-          m_done(std::size_t(m_width) * std::size_t(m_height), 0) {}
+          m_done((std::size_t(m_width) * std::size_t(m_height) + 63) / 64, 0) {}
 
     int width() const { return m_width; }
     int height() const { return m_height; }
 
     bool inside(int x, int y) const {
-        if (m_done[index(x, y)])
+        const std::size_t at = index(x, y);
+        if (m_done[at / 64] >> (at % 64) & 1)
             return false;
         const bool same = (pixel(x, y) & kColourBits) == m_color;
         return m_mode == FloodFill::Mode::Surface ? same : !same;
     }
 
     void paint(int x, int y, QRgb value) {
-        m_done[index(x, y)] = 1;
+        const std::size_t at = index(x, y);
+        m_done[at / 64] |= std::uint64_t(1) << (at % 64);
         row(y)[x] = value;
     }
 
@@ -47,7 +49,7 @@ private:
     std::uint8_t* m_bits;
     QRgb m_color;
     FloodFill::Mode m_mode;
-    std::vector<std::uint8_t> m_done;
+    std::vector<std::uint64_t> m_done; // one bit a pixel: a whole-screen area needs 259 KB
 };
 
 } // namespace

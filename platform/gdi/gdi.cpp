@@ -15,6 +15,9 @@ namespace gdi {
 namespace {
 
 constexpr int kMaxSide = 32767;
+// A cap on one bitmap's pixels (1 GiB at 4 bytes each): 32767 x 32767 would ask for 4 GiB,
+// which Linux may promise and then kill the process for when the bitmap is cleared.
+constexpr qint64 kMaxPixels = qint64(1) << 28;
 constexpr int kTwipsPerPixel = 15;
 
 HandleTable& table() {
@@ -36,8 +39,13 @@ QImage* surfaceOf(HDC hdc, DeviceContext** context = nullptr) {
     return dc ? dc->surface() : nullptr;
 }
 
+bool sizeAllowed(qint64 width, qint64 height) {
+    return width >= 1 && width <= kMaxSide && height >= 1 && height <= kMaxSide &&
+           width * height <= kMaxPixels;
+}
+
 HBITMAP adoptImage(QImage image) {
-    if (image.isNull() || image.width() > kMaxSide || image.height() > kMaxSide)
+    if (image.isNull() || !sizeAllowed(image.width(), image.height()))
         return 0;
     return table().addBitmap(std::move(image));
 }
@@ -56,7 +64,7 @@ HDC CreateCompatibleDC(HDC hdc) {
 }
 
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
-    if (!table().dc(hdc) || width < 1 || width > kMaxSide || height < 1 || height > kMaxSide)
+    if (!table().dc(hdc) || !sizeAllowed(width, height))
         return 0;
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull()) // out of memory

@@ -3,7 +3,8 @@
 // engine's algorithms name them. One process-wide handle table serves the host, the
 // engine and every game plug-in, so this is a shared library.
 //
-// Units: pixels. Colours: COLORREF, 0x00BBGGRR. Bitmaps are 32-bit RGB surfaces.
+// Units: pixels. Colours: COLORREF, 0x00BBGGRR; the top byte of a colour passed in is
+// ignored. Bitmaps are 32-bit RGB surfaces.
 // Handles are 32-bit integers; 0 is never a valid handle. A stale or unknown handle is
 // refused (the call returns false, 0 or CLR_INVALID) and nothing is touched.
 //
@@ -51,7 +52,8 @@ public:
 HDC CreateCompatibleDC(HDC hdc);
 
 // A new bitmap of width x height pixels, cleared to black. Returns 0 when `hdc` is not a
-// live context or the size is not in 1..32767 on both axes.
+// live context, the size is not in 1..32767 on both axes, or the bitmap would hold more
+// than 2^28 pixels (1 GiB).
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
 
 // Selects bitmap `obj` into memory context `hdc` and returns the bitmap it held before,
@@ -74,8 +76,10 @@ bool BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int x1, int y1, std:
 
 // Fills the 4-connected area around (x, y): with FLOODFILLSURFACE the area of colour
 // `color`, with FLOODFILLBORDER the area bounded by `color`. Paints with the context's
-// fill colour (SetDCBrushColor). False when the point lies outside the surface or, in
-// surface mode, is not of `color`.
+// fill colour (SetDCBrushColor). False, painting nothing, when the point lies outside the
+// surface, when in surface mode it is not of `color`, when in border mode it is of
+// `color` itself, or when `type` is neither mode. Filling an area with its own colour
+// changes nothing and succeeds.
 bool ExtFloodFill(HDC hdc, int x, int y, COLORREF color, unsigned type);
 
 // Sets the fill colour used by ExtFloodFill; returns the previous one, or CLR_INVALID.
@@ -100,10 +104,12 @@ long FrameCount(HDC hdc);
 
 // Loads a BMP file (1, 4, 8, 16, 24 or 32 bits, uncompressed or RLE) into a new bitmap
 // owned by the caller. Throws gdi::Error naming the file and the fault when the file is
-// missing, unreadable, truncated or not a BMP picture.
+// missing, unreadable, not an ordinary file, larger than 1 GiB, truncated, not a BMP
+// picture or larger than CreateCompatibleBitmap allows.
 HBITMAP LoadPicture(const QString& path);
 
-// A new bitmap holding a copy of `image` (tests and tools build pictures this way).
+// A new bitmap holding a copy of `image` (tests and tools build pictures this way); 0 for
+// a null image or one larger than CreateCompatibleBitmap allows.
 HBITMAP CreateBitmapFromImage(const QImage& image);
 
 // A copy of the surface of a context, or a null image for a bad handle.
@@ -116,7 +122,7 @@ QImage SurfaceImage(HDC hdc);
 QSize GetScreenTwips();
 
 // Fixes the screen size in pixels for tests and headless runs; an empty size returns to
-// the real screen.
+// the real screen. Each side is capped at 32767.
 void SetScreenPixels(QSize pixels);
 
 // --- Bookkeeping for tests -------------------------------------------------------------

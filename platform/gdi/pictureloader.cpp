@@ -12,6 +12,10 @@ namespace gdi {
 
 namespace {
 
+// The largest picture file read: a 32767 x 32767 24-bit picture is 3 GiB, far beyond any
+// deck, and QByteArray holds less than 2 GiB.
+constexpr qint64 kLargestFile = qint64(1) << 30;
+
 [[noreturn]] void fail(const QString& path, const QString& what) {
     throw Error(QStringLiteral("Cannot load picture \"%1\": %2").arg(path, what).toStdString());
 }
@@ -24,6 +28,12 @@ QImage PictureLoader::load(const QString& path) {
         fail(path, QStringLiteral("file not found"));
     if (info.isDir())
         fail(path, QStringLiteral("is a folder, not a file"));
+    // A pipe or device would block or never end; a picture is always an ordinary file.
+    if (!info.isFile())
+        fail(path, QStringLiteral("is not an ordinary file"));
+    if (info.size() > kLargestFile)
+        fail(path,
+             QStringLiteral("too large (%1 bytes, at most %2)").arg(info.size()).arg(kLargestFile));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         fail(path, QStringLiteral("cannot be read (%1)").arg(file.errorString()));

@@ -30,6 +30,10 @@ struct Sequence {
     Counts grown; // live counts after the steps, relative to before
 };
 
+void PrintTo(const Sequence& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class HandleSequence : public testing::TestWithParam<Sequence> {};
 
 TEST_P(HandleSequence, LiveCountsFollowTheSteps) {
@@ -185,6 +189,10 @@ struct BitmapSize {
     int height;
     bool made;
 };
+
+void PrintTo(const BitmapSize& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class BitmapSizes : public testing::TestWithParam<BitmapSize> {};
 

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <functional>
 
 namespace gdi {
@@ -159,6 +161,21 @@ const Variant kVariants[] = {
          return l;
      }(),
      coloursOf(kIndices)},
+    {"IndexBeyondPalette",
+     [] {
+         BmpLayout l = paletted(8);
+         l.palette = {kPalette[0], kPalette[1]};
+         l.coloursUsed = 2;
+         return l;
+     }(),
+     [] {
+         Rows rows = coloursOf(kIndices);
+         for (std::size_t y = 0; y < rows.size(); ++y)
+             for (std::size_t x = 0; x < rows[y].size(); ++x)
+                 if (kIndices[y][x] >= 2)
+                     rows[y][x] = 0; // black, like any colour the palette lacks
+         return rows;
+     }()},
     {"Rle8", rle(8, kRle8), coloursOf(kIndices)},
     {"Rle4", rle(4, kRle4), coloursOf(kIndices)},
     {"Sixteen555", layout(40, 16, packRows(kColours, 16)), kColours},
@@ -293,17 +310,24 @@ const Broken kBroken[] = {
 INSTANTIATE_TEST_SUITE_P(Gdi, BrokenPictures, testing::ValuesIn(kBroken),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Paths that are not ordinary picture files.
 struct BadPath {
     const char* name;
     const char* file; // inside a fresh folder; "" is the folder itself
     const char* fault;
 };
 
+void PrintTo(const BadPath& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class BadPaths : public testing::TestWithParam<BadPath> {};
 
 TEST_P(BadPaths, AreRefusedWithTheirFault) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QString::fromLatin1(GetParam().file));
+    if (path.endsWith("pipe.bmp")) // a reader that opened it would wait for a writer forever
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     try {
         LoadPicture(path);
         ADD_FAILURE() << "loaded";
@@ -316,7 +340,8 @@ TEST_P(BadPaths, AreRefusedWithTheirFault) {
 
 INSTANTIATE_TEST_SUITE_P(Gdi, BadPaths,
                          testing::Values(BadPath{"Missing", "cards/Foo.bmp", "file not found"},
-                                         BadPath{"Folder", "", "is a folder, not a file"}),
+                                         BadPath{"Folder", "", "is a folder, not a file"},
+                                         BadPath{"Pipe", "pipe.bmp", "is not an ordinary file"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -22,6 +22,10 @@ struct PixelAt {
     bool inside;
 };
 
+void PrintTo(const PixelAt& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class PixelAccess : public testing::TestWithParam<PixelAt> {};
 
 TEST_P(PixelAccess, OnlyInsideTheSurface) {
@@ -88,6 +92,8 @@ TEST(Screen, OverrideThenFixedSizeWithoutAnApplication) {
     ASSERT_EQ(QCoreApplication::instance(), nullptr);
     SetScreenPixels(QSize(800, 600));
     EXPECT_EQ(GetScreenTwips(), QSize(12000, 9000));
+    SetScreenPixels(QSize(INT_MAX, 40000));
+    EXPECT_EQ(GetScreenTwips(), QSize(32767 * 15, 32767 * 15)) << "capped, no overflow";
     SetScreenPixels(QSize());
     EXPECT_EQ(GetScreenTwips(), QSize(1920 * 15, 1080 * 15));
 }
