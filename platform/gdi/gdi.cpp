@@ -199,7 +199,7 @@ QSize GetScreenTwips() {
 }
 
 void SetScreenPixels(QSize pixels) {
-    screenOverride() = pixels.isEmpty() ? QSize() : pixels;
+    screenOverride() = pixels.isEmpty() ? QSize() : pixels.boundedTo(QSize(kMaxSide, kMaxSide));
 }
 
 int LiveDCCount() {

@@ -326,8 +326,9 @@ class BadPaths : public testing::TestWithParam<BadPath> {};
 TEST_P(BadPaths, AreRefusedWithTheirFault) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QString::fromLatin1(GetParam().file));
-    if (path.endsWith("pipe.bmp")) // a reader that opened it would wait for a writer forever
+    if (path.endsWith("pipe.bmp")) { // a reader that opened it would wait for a writer forever
         ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
     try {
         LoadPicture(path);
         ADD_FAILURE() << "loaded";
