@@ -1,6 +1,7 @@
 #include "host/form1.h"
 
 #include "engine/_class1.h"
+#include "host/dialogs/busycursor.h"
 #include "host/dialogs/form2.h"
 #include "host/dialogs/form4.h"
 #include "host/errorreporter.h"
@@ -9,7 +10,6 @@
 #include "host/installdir.h"
 #include "host/settingsfile.h"
 #include "host/tablewidget.h"
-#include "host/waitcursor.h"
 #include "platform/gdi/gdi.h"
 
 #include <QAction>
@@ -110,6 +110,8 @@ int Form1::startUp() {
     }
     coverScreen();
     showMaximized();
+    // Without a window manager nobody else gives the table the keyboard (F2, Ctrl+...).
+    activateWindow();
     return 0;
 }
 
@@ -287,7 +289,7 @@ QAction* Form1::menuAction(const QString& name) const {
 }
 
 void Form1::mnuDeal_Click() {
-    WaitCursor busy;
+    BusyCursor busy(this);
     // The game deals onto a bare table; its drawing keeps the engine's copy current.
     forward(QStringLiteral("dealing"), [this](GamePlugin& game) {
         clearWindow();
@@ -296,7 +298,7 @@ void Form1::mnuDeal_Click() {
 }
 
 void Form1::mnuSettings_Click() {
-    WaitCursor busy;
+    BusyCursor busy(this);
     forward(QStringLiteral("opening the game's settings"), [this](GamePlugin& game) {
         m_engine->TakeScreenShot(hDC());
         game.mnuSettings_Click(hDC());
@@ -304,7 +306,7 @@ void Form1::mnuSettings_Click() {
 }
 
 void Form1::mnuInstructions_Click() {
-    WaitCursor busy;
+    BusyCursor busy(this);
     forward(QStringLiteral("opening the instructions"), [this](GamePlugin& game) {
         m_engine->TakeScreenShot(hDC());
         game.mnuInstructions_Click(hDC());
@@ -312,13 +314,13 @@ void Form1::mnuInstructions_Click() {
 }
 
 void Form1::mnuExit_Click() {
-    WaitCursor busy;
+    BusyCursor busy(this);
     Form_Unload();
     close();
 }
 
 void Form1::mnuDeck_Click() {
-    WaitCursor busy;
+    BusyCursor busy(this);
     guarded(QStringLiteral("opening the deck chooser"), [this] {
         // What the table shows now is what comes back when the chooser goes away.
         m_engine->TakeScreenShot(hDC());
@@ -327,7 +329,7 @@ void Form1::mnuDeck_Click() {
 }
 
 void Form1::mnuGame_Click() {
-    WaitCursor busy;
+    BusyCursor busy(this);
     guarded(QStringLiteral("opening the game chooser"), [this] {
         m_engine->TakeScreenShot(hDC());
         openGameChooser();
@@ -335,7 +337,7 @@ void Form1::mnuGame_Click() {
 }
 
 void Form1::mnuBackground_Click() {
-    WaitCursor busy;
+    BusyCursor busy(this);
     guarded(QStringLiteral("changing the background"), [this] {
         // A cancelled chooser hands back the colour it was opened on, which is applied
         // again like a new one.
