@@ -90,6 +90,7 @@ void Form3Test::paintDrawsTheEightBacksInOrder() {
     FakeHost host;
     Form3 dialog(host, nullptr, nullptr);
     dialog.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     host.recorder.clear();
     dialog.repaint();
     QStringList expected;
@@ -177,6 +178,7 @@ void Form3Test::backsFollowTheDeckPreview() {
     auto* box = decks.findChild<QListWidget*>("List1");
     QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
                       box->visualItemRect(box->item(1)).center());
+    QVERIFY(QTest::qWaitForWindowExposed(backs));
     backs->repaint();
     QCOMPARE(FakeHost::cell(gdi::SurfaceImage(backs->hDC()), 10, 124), back(2, 5));
     click(decks, "Command5"); // the one instance again
