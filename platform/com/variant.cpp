@@ -8,6 +8,9 @@ namespace com {
 
 namespace {
 
+// Makes the type known by name to Qt's meta-type system as soon as the library loads.
+[[maybe_unused]] const int g_variantTypeId = qRegisterMetaType<com::Variant>("com::Variant");
+
 QString typeName(Variant::Type type) {
     switch (type) {
     case Variant::Type::Empty:

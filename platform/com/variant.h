@@ -43,12 +43,15 @@ public:
 
     // Numeric conversions as a late-bound call makes them: Empty gives 0, Integer,
     // Boolean and Long convert exactly, Single rounds to nearest with halves to even, a
-    // string that holds a number converts that number. Throws com::Error, naming
-    // `what`, for an array, a non-numeric string or a value outside the target range.
+    // string that holds one decimal number (blanks around it allowed, "2.5", "1e3")
+    // converts that number the same way. Throws com::Error, naming `what` ("what: ..."; an
+    // empty `what` gives the reason alone), for an array, a non-numeric string, NaN or a
+    // value outside the target range.
     std::int16_t toInteger(const char* what = "value") const;
     std::int32_t toLong(const char* what = "value") const;
     float toSingle(const char* what = "value") const;
-    // Empty gives "", numbers their decimal text; throws for an array.
+    // Empty gives "", numbers their decimal text (a Boolean its 16-bit value, "-1"; a
+    // Single the shortest text that reads back the same); throws for an array.
     QString toString(const char* what = "value") const;
 
     // The elements of an array; throws com::Error naming `what` for any other type.
@@ -73,4 +76,6 @@ private:
 
 } // namespace com
 
+// Registered by name ("com::Variant") when the library loads, so that a plug-in method
+// may take or return a com::Variant.
 Q_DECLARE_METATYPE(com::Variant)
