@@ -83,8 +83,11 @@ testing::AssertionResult SameImage(const QImage& actual, const QImage& expected)
             const QRgb e = expected.pixel(x, y) & 0xffffff;
             if (a != e) {
                 return testing::AssertionFailure()
-                       << "first difference at (" << x << ", " << y << "): 0x" << std::hex << a
-                       << ", expected 0x" << e;
+                       << "first difference at (" << x << ", " << y << "): "
+                       << QStringLiteral("%1, expected %2")
+                              .arg(a, 6, 16, QLatin1Char('0'))
+                              .arg(e, 6, 16, QLatin1Char('0'))
+                              .toStdString();
             }
         }
     }
