@@ -43,7 +43,7 @@ QList<QString> splitLines(const QByteArray& bytes) {
 
 } // namespace
 
-DescriptionFile DescriptionFile::read(const QString& path) {
+DescriptionFile DescriptionFile::read(const QString& path, const QString& entryForm) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         fail(path, QStringLiteral("cannot be opened (%1)").arg(file.errorString()));
@@ -55,20 +55,20 @@ DescriptionFile DescriptionFile::read(const QString& path) {
         fail(path, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
     if (bytes.size() > MaxFileBytes)
         fail(path, QStringLiteral("is too large for a description file"));
-    return parse(bytes, path);
+    return parse(bytes, path, entryForm);
 }
 
-DescriptionFile DescriptionFile::parse(const QByteArray& bytes, const QString& path) {
+DescriptionFile DescriptionFile::parse(const QByteArray& bytes, const QString& path,
+                                       const QString& entryForm) {
     const QList<QString> lines = splitLines(bytes);
     if (lines.isEmpty())
-        fail(path, QStringLiteral("is empty; its first line must be name=file"));
+        fail(path, QStringLiteral("is empty; its first line must read %1").arg(entryForm));
 
     const QString& entry = lines.first();
     const qsizetype eq = entry.indexOf(QLatin1Char('='));
     if (eq < 0)
-        fail(path, QStringLiteral("has no \"=\" on its first line (\"%1\"); it must read "
-                                  "name=file")
-                       .arg(entry.left(80)));
+        fail(path, QStringLiteral("has no \"=\" on its first line (\"%1\"), which must read %2")
+                       .arg(entry.left(80), entryForm));
 
     DescriptionFile result;
     result.name = entry.left(eq);

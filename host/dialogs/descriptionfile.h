@@ -26,11 +26,13 @@ struct DescriptionFile {
 
     // Reads and checks the file at `path`. Throws DescriptionError when it cannot be
     // opened or read, is empty, its first line holds no "=", or a "[WebSite]" marker is
-    // its last line.
-    static DescriptionFile read(const QString& path);
+    // its last line. `entryForm` says in messages what the entry line should read, e.g.
+    // "name=deck picture file".
+    static DescriptionFile read(const QString& path, const QString& entryForm = "name=value");
 
     // The same rules applied to a file's bytes; `path` only names the file in messages.
-    static DescriptionFile parse(const QByteArray& bytes, const QString& path);
+    static DescriptionFile parse(const QByteArray& bytes, const QString& path,
+                                 const QString& entryForm = "name=value");
 };
 
 } // namespace halvane

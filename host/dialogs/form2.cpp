@@ -212,7 +212,7 @@ void Form2::Command3_Click() {
         return;
     DescriptionFile description;
     try {
-        description = DescriptionFile::read(path);
+        description = DescriptionFile::read(path, QStringLiteral("name=deck picture file"));
     } catch (const DescriptionError& e) {
         report(QStringLiteral("No deck was added. %1").arg(QString::fromUtf8(e.what())));
         return;

@@ -95,7 +95,7 @@ void Form4::Command1_Click() {
         return;
     DescriptionFile description;
     try {
-        description = DescriptionFile::read(path);
+        description = DescriptionFile::read(path, QStringLiteral("name=plug-in name"));
     } catch (const DescriptionError& e) {
         m_host.reportError(
             QStringLiteral("No game was added. %1").arg(QString::fromUtf8(e.what())));

@@ -75,7 +75,7 @@ class BrokenTest : public testing::TestWithParam<BrokenRow> {};
 TEST_P(BrokenTest, IsRefusedNamingTheFileAndTheFault) {
     const BrokenRow& row = GetParam();
     try {
-        DescriptionFile::parse(row.bytes, "/decks/broken.ini");
+        DescriptionFile::parse(row.bytes, "/decks/broken.ini", "name=deck picture file");
         FAIL() << "accepted";
     } catch (const DescriptionError& e) {
         const std::string message = e.what();
@@ -88,7 +88,11 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, BrokenTest,
     testing::Values(BrokenRow{"Empty", "", "is empty"},
                     BrokenRow{"EmptyFirstLine", "\r\nBlue=Blue.bmp\r\n", "no \"=\""},
-                    BrokenRow{"NoEquals", "Blue Blue.bmp\r\n", "no \"=\" on its first line"},
+                    BrokenRow{"NoEquals", "Blue Blue.bmp\r\n",
+                              "no \"=\" on its first line (\"Blue Blue.bmp\"), which must "
+                              "read name=deck picture file"},
+                    BrokenRow{"PlaceholdersInTheLineStayText", "Blue %2 %1\r\n",
+                              "(\"Blue %2 %1\"), which must read name=deck"},
                     BrokenRow{"EndsWithMarker", "B=b\r\n[WebSite]\r\n", "on line 2"},
                     BrokenRow{"EndsWithMarkerNoLineEnd", "B=b\nx\n[WebSite]", "on line 3"}),
     [](const auto& info) { return std::string(info.param.name); });
