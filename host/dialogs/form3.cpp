@@ -67,6 +67,7 @@ Form3::Form3(TableHost& host, QWidget* deckChooser, QWidget* parent)
         auto* button = new QRadioButton(this);
         button->setObjectName(QStringLiteral("Option1_%1").arg(back - 1));
         button->setGeometry(QRect(optionPlace(back), QSize(OptionSize, OptionSize)));
+        button->setBackgroundRole(QPalette::Window); // a button's own role is Button
         button->setAutoFillBackground(true);
         m_option1->addButton(button, back - 1);
     }

@@ -68,6 +68,12 @@ void Form3Test::layout() {
     QCOMPARE(Form3::backPlace(back), backAt);
     QCOMPARE(dialog.option(back)->geometry(), QRect(buttonAt, QSize(17, 17)));
     QVERIFY(dialog.option(back)->text().isEmpty());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QImage shown = dialog.grab().toImage();
+    const QColor background = dialog.palette().color(QPalette::HighlightedText);
+    QCOMPARE(shown.pixelColor(buttonAt), background); // button and dialog share it
+    QCOMPARE(shown.pixelColor(backAt - QPoint(1, 1)), background);
     QCOMPARE(dialog.findChild<QPushButton*>("Command1")->geometry(), QRect(64, 248, 81, 33));
     QCOMPARE(dialog.findChild<QPushButton*>("Command1")->text(), QString("&OK"));
     QCOMPARE(dialog.findChild<QPushButton*>("Command2")->geometry(), QRect(184, 248, 81, 33));
