@@ -56,6 +56,8 @@ void accept(Class1& e, gdi::HDC dc, std::initializer_list<int> block, int x, int
     }
 }
 
+class BlockDrag : public Testbed {};
+
 struct Sequence {
     const char* name;
     std::function<void(Class1&, gdi::HDC)> steps;
@@ -211,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // StackOffset 0: the block's cards lie on one another and only the top one shows.
-TEST_F(Testbed, StackOffsetZeroDragsAndReturnsAPileInOnePlace) {
+TEST_F(BlockDrag, StackOffsetZeroDragsAndReturnsAPileInOnePlace) {
     initialize();
     m_engine.SetOffset(0);
     const std::vector<Deal> pile = {{1, 450, 100}, {31, 200, 166}, {32, 200, 166}, {33, 200, 166}};
@@ -219,15 +221,10 @@ TEST_F(Testbed, StackOffsetZeroDragsAndReturnsAPileInOnePlace) {
     const Variant block = listOf({31, 32, 33});
     pick(m_engine, m_window, 210, 170, 33);
     m_engine.BlockDrag(m_window, block, 3, 330, 300);
-    // On the way: the top card only, the table copy without the pile.
-    const QImage moving = drawReference(freshTable({{1, 450, 100}}, 0).window, m_sheet,
-                                        {{faceCell(3, 7), {320, 296}}});
-    m_window = newWindow(); // freshTable replaced the engine's surfaces: start again
-    initialize();
-    m_engine.SetOffset(0);
-    deal(pile);
-    pick(m_engine, m_window, 210, 170, 33);
-    m_engine.BlockDrag(m_window, block, 3, 330, 300);
+    // On the way: the top card only, over the table without the pile.
+    const QImage moving =
+        drawReference(tableBackground(kScreen), m_sheet,
+                      {{faceCell(1, 1), {450, 100}}, {faceCell(3, 7), {320, 296}}});
     EXPECT_TRUE(SameImage(window(), moving));
     m_engine.ReturnBlockDrag(m_window, block, 3, 200, 166);
     const QImage actualWindow = window();
@@ -239,7 +236,7 @@ TEST_F(Testbed, StackOffsetZeroDragsAndReturnsAPileInOnePlace) {
 
 // After a block was accepted (ReDraw, then DealCard bottom first), every card of it
 // has a true save-under cell: taking the cards off one by one leaves no ghost.
-TEST_F(Testbed, AnAcceptedBlockComesApartWithoutGhosts) {
+TEST_F(BlockDrag, AnAcceptedBlockComesApartWithoutGhosts) {
     initialize();
     for (const int n : {30, 31, 32}) {
         m_engine.SetCardIsBlocked(std::int16_t(n), com::True);
@@ -372,7 +369,7 @@ INSTANTIATE_TEST_SUITE_P(Slides, BlockReturnFrames,
                                          Slide{"AxesIndependent", {95, 245}, {200, 200}, 10}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Testbed, BlocksOfNoCardsDoNothing) {
+TEST_F(BlockDrag, BlocksOfNoCardsDoNothing) {
     initialize();
     deal({{31, 100, 100}});
     const QImage window0 = window();

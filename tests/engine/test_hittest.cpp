@@ -13,6 +13,8 @@
 namespace dorvik::test {
 namespace {
 
+class HitTest : public Testbed {};
+
 // Every row starts from InitializeDeck (all cards parked at -72, -97) and places the
 // cards it needs through the accessors.
 using Layout = std::function<void(Class1&)>;
@@ -101,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                           0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Testbed, InitDragThatPicksNothingKeepsTheArmedLift) {
+TEST_F(HitTest, InitDragThatPicksNothingKeepsTheArmedLift) {
     initialize();
     lone(m_engine);
     m_engine.InitDrag(m_window, 130, 140);
@@ -164,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Drop{"Nothing", lone, 60, 500, 400, 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Testbed, EndBlockDragSkipsOnlyTheBottomCardOfItsOwnBlock) {
+TEST_F(HitTest, EndBlockDragSkipsOnlyTheBottomCardOfItsOwnBlock) {
     initialize();
     place(m_engine, 70, 100, 100);
     place(m_engine, 71, 100, 116);
@@ -174,7 +176,7 @@ TEST_F(Testbed, EndBlockDragSkipsOnlyTheBottomCardOfItsOwnBlock) {
     EXPECT_EQ(m_engine.EndBlockDrag(m_window, list, 0, 130, 150), Variant::fromInteger(0));
 }
 
-TEST_F(Testbed, EndDragWithNothingPickedOnlyReports) {
+TEST_F(HitTest, EndDragWithNothingPickedOnlyReports) {
     initialize();
     lone(m_engine);
     m_engine.TakeScreenShot(m_window);

@@ -35,6 +35,8 @@ void pick(Class1& e, gdi::HDC dc, float x, float y, int expected) {
     ASSERT_EQ(e.InitDrag(dc, x, y), Variant::fromInteger(std::int16_t(expected)));
 }
 
+class SingleDrag : public Testbed {};
+
 struct Sequence {
     const char* name;
     std::function<void(Class1&, gdi::HDC)> steps;
@@ -185,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Sequences, SingleDragOutcome,
                                                   finalTable(2, 300, 100)}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Testbed, DoDragMovesTheCardOnTheWindowOnly) {
+TEST_F(SingleDrag, DoDragMovesTheCardOnTheWindowOnly) {
     initialize();
     deal(kTable);
     const QImage before = tableCopy();
