@@ -217,10 +217,12 @@ void Form2Test::closing() {
     QFETCH(QString, how);
     QFETCH(QString, deck);
     FakeHost host;
+    host.tableWindow()->show();
     setDecks(host, {"A.bmp", "B.bmp", "C.bmp"});
     FakeFileChooser files;
     Form2 dialog(host, files, nullptr);
     dialog.open();
+    QApplication::setActiveWindow(&dialog);
     clickRow(dialog, 1);
     if (how == "ok") {
         click(dialog, "Command1");
@@ -241,6 +243,7 @@ void Form2Test::closing() {
         QTest::mouseRelease(box->viewport(), Qt::LeftButton, {}, at);
     }
     QVERIFY(!dialog.isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), host.tableWindow());
     QCOMPARE(host.settings().CurrentDeckFile, deck);
     QCOMPARE(host.recorder.GetCurrentDeck(), deck);
     QCOMPARE(host.drawnCard(40), card40(deck == "A.bmp" ? 1 : 2));

@@ -276,10 +276,12 @@ void Form4Test::ok() {
     QFETCH(int, row);
     QFETCH(QStringList, started);
     FakeHost host;
+    host.tableWindow()->show();
     setGames(host, {"Spider", "Klondike", "Freecell"});
     FakeFileChooser files;
     Form4 dialog(host, files, nullptr);
     dialog.open();
+    QApplication::setActiveWindow(&dialog);
     QStringList cursors;
     host.onStartGame = [&] {
         cursors << (dialog.cursor().shape() == Qt::WaitCursor ? "busy" : "idle");
@@ -289,6 +291,7 @@ void Form4Test::ok() {
     QCOMPARE(host.startedGames, started);
     QCOMPARE(cursors, QStringList(started.size(), "busy"));
     QVERIFY(!dialog.isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), host.tableWindow());
     QCOMPARE(dialog.cursor().shape(), Qt::ArrowCursor);
     QVERIFY(host.errors.isEmpty());
 }
