@@ -150,7 +150,8 @@ void Class1::DrawSymbol(const Variant& hdc, const Variant& nValue, const Variant
                         const Variant& nY) {
     const char* method = "DrawSymbol";
     const auto dc = argument<std::int32_t, &Variant::toLong>(hdc, method, "hdc");
-    const auto symbol = argument<std::int16_t, &Variant::toInteger>(nValue, method, "nValue");
+    // Any number that is not 1 to 3 draws nothing, however large.
+    const auto symbol = argument<std::int32_t, &Variant::toLong>(nValue, method, "nValue");
     const auto x = argument<std::int16_t, &Variant::toInteger>(nX, method, "nX");
     const auto y = argument<std::int16_t, &Variant::toInteger>(nY, method, "nY");
     TableDrawing(module1()).drawSymbol(dc, symbol, x, y);

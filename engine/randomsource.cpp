@@ -5,6 +5,7 @@
 namespace dorvik {
 
 void RandomSource::reseed() {
+    m_seeded = true;
     if (m_fixedSeed) {
         m_generator.seed(*m_fixedSeed);
         return;
@@ -20,11 +21,14 @@ void RandomSource::reseed() {
 void RandomSource::setFixedSeed(std::optional<std::uint32_t> seed) {
     m_fixedSeed = seed;
     if (m_fixedSeed) {
-        m_generator.seed(*m_fixedSeed);
+        reseed();
     }
 }
 
 float RandomSource::next() {
+    if (!m_seeded) {
+        reseed();
+    }
     const std::uint32_t bits = static_cast<std::uint32_t>(m_generator()) >> 8;
     return float(bits) * (1.0f / 16777216.0f);
 }

@@ -20,11 +20,14 @@ public:
     void setFixedSeed(std::optional<std::uint32_t> seed);
     std::optional<std::uint32_t> fixedSeed() const { return m_fixedSeed; }
 
-    // The next draw: the top 24 bits of the generator's next output times 2^-24.
+    // The next draw: the top 24 bits of the generator's next output times 2^-24. A
+    // sequence never seeded (no Shuffle yet) seeds itself first, so a game that never
+    // shuffles still sees a different win sequence each run.
     float next();
 
 private:
-    std::mt19937 m_generator; // default seed until the first reseed()
+    std::mt19937 m_generator;
+    bool m_seeded = false;
     std::optional<std::uint32_t> m_fixedSeed;
     std::uint32_t m_seedings = 0;
 };

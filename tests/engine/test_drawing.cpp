@@ -132,6 +132,10 @@ INSTANTIATE_TEST_SUITE_P(
                     e.DealCard(dc, 130, 10, 10);
                 }},
         Nothing{"Symbol0", [](Class1& e, gdi::HDC dc) { e.DrawSymbol(v(dc), v(0), v(10), v(10)); }},
+        Nothing{"SymbolPastSixteenBits",
+                [](Class1& e, gdi::HDC dc) {
+                    e.DrawSymbol(v(dc), Variant::fromLong(65537), v(10), v(10));
+                }},
         Nothing{"Symbol4", [](Class1& e, gdi::HDC dc) { e.DrawSymbol(v(dc), v(4), v(10), v(10)); }},
         Nothing{"BackOffTheSheet", [](Class1& e, gdi::HDC dc) { e.DrawBack(dc, 20, 10, 10); }},
         Nothing{"ParkedCardRemoved", [](Class1& e, gdi::HDC dc) { e.RemoveCard(dc, 5); }}),
