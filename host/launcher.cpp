@@ -9,11 +9,28 @@
 #include "host/pluginfolders.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
 
 #include <cstdio>
 #include <exception>
 
 namespace halvane {
+
+QIcon Launcher::programIcon(const QString& exeDir) {
+    // The icons drawn at build time lie in the hicolor theme beside the program's share
+    // folder, in the build tree as in an installation.
+    QIcon icon;
+    const QDir themes(
+        QDir::cleanPath(QDir(exeDir).absoluteFilePath(QStringLiteral("../share/icons/hicolor"))));
+    for (const QString& size : themes.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString file = themes.filePath(size + QStringLiteral("/apps/halvane.png"));
+        if (QFileInfo::exists(file))
+            icon.addFile(file);
+    }
+    return icon;
+}
 
 std::optional<QString> Launcher::prepare(const QString& exeDir, ErrorReporter& errors) {
     try {
@@ -32,8 +49,10 @@ std::optional<QString> Launcher::prepare(const QString& exeDir, ErrorReporter& e
 }
 
 int Launcher::run() {
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    QApplication::setWindowIcon(programIcon(exeDir));
     MessageBoxReporter errors;
-    if (!prepare(QCoreApplication::applicationDirPath(), errors))
+    if (!prepare(exeDir, errors))
         return 1;
     ColorDialogChooser colors;
     QtFileChooser files;

@@ -3,6 +3,7 @@
 // event loop: the user's table folder (installed from the template on a first start),
 // the plug-in folders, the table window and its start-up.
 
+#include <QIcon>
 #include <QString>
 
 #include <optional>
@@ -17,6 +18,10 @@ public:
     // `exeDir` when needed, and adds the plug-in folders. Returns the table folder, or
     // none after telling the user what failed (through `errors` and standard error).
     static std::optional<QString> prepare(const QString& exeDir, ErrorReporter& errors);
+
+    // The program's icon in every size drawn for a program in `exeDir`; empty when none
+    // is there.
+    static QIcon programIcon(const QString& exeDir);
 
     // The whole program once QApplication exists: prepare, start the table window, run
     // the event loop. Returns the exit status: 1 when start-up failed or the settings

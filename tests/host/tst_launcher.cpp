@@ -8,8 +8,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QIcon>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace halvane;
 
@@ -91,6 +95,36 @@ private slots:
         QCOMPARE(Launcher::prepare(prefix + "/bin", errors), std::optional<QString>(home));
         QCOMPARE(readFile(home + "/solitaire.ini"), QByteArray("the user's own"));
         QVERIFY(errors.messages.isEmpty());
+    }
+
+    void programIconHasEverySizeDrawn_data() {
+        QTest::addColumn<QList<int>>("drawn");
+        QTest::addColumn<QList<int>>("emptyFolders");
+        QTest::newRow("three sizes") << QList<int>{32, 64, 256} << QList<int>{};
+        QTest::newRow("a size folder without the icon") << QList<int>{48} << QList<int>{128};
+        QTest::newRow("no icons at all") << QList<int>{} << QList<int>{};
+    }
+    void programIconHasEverySizeDrawn() {
+        QFETCH(QList<int>, drawn);
+        QFETCH(QList<int>, emptyFolders);
+        QTemporaryDir root;
+        const QString themes = root.path() + "/share/icons/hicolor/";
+        for (int size : drawn) {
+            const QString folder = themes + QStringLiteral("%1x%1/apps").arg(size);
+            QDir().mkpath(folder);
+            QImage picture(size, size, QImage::Format_ARGB32);
+            picture.fill(Qt::darkGreen);
+            QVERIFY(picture.save(folder + "/halvane.png"));
+        }
+        for (int size : emptyFolders)
+            QDir().mkpath(themes + QStringLiteral("%1x%1/apps").arg(size));
+        const QIcon icon = Launcher::programIcon(root.path() + "/bin");
+        QList<int> sizes;
+        for (const QSize& size : icon.availableSizes())
+            sizes << size.width();
+        std::sort(sizes.begin(), sizes.end());
+        QCOMPARE(sizes, drawn);
+        QCOMPARE(icon.isNull(), drawn.isEmpty());
     }
 
     void failuresAreReportedAndNothingStarts_data() {
