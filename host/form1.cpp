@@ -157,7 +157,7 @@ void Form1::saveSettings() {
 // --- Painting ------------------------------------------------------------------------------
 
 void Form1::Form_Paint() {
-    guarded(QStringLiteral("painting the table"), [this] {
+    try {
         // Before InitializeDeck (and after UnloadDeck) the engine has no table copy:
         // restoring would put whatever an old copy held on the window.
         if (!m_deckReady)
@@ -169,7 +169,22 @@ void Form1::Form_Paint() {
         } else {
             m_engine->ReDraw(hDC());
         }
-    });
+    } catch (...) {
+        // A message box must not open inside a paint event; the user is told once the
+        // paint is over, and paints failing meanwhile add no further boxes.
+        const QString message = QStringLiteral("Failed while painting the table: %1")
+                                    .arg(describe(std::current_exception()));
+        if (m_paintReportPending)
+            return;
+        m_paintReportPending = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this, message] {
+                m_paintReportPending = false;
+                reportError(message);
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void Form1::Form_Resize() {

@@ -127,6 +127,7 @@ private:
     bool m_loaded = false;
     bool m_unloaded = false;
     bool m_reporting = false;
+    bool m_paintReportPending = false;
     std::optional<int> m_exitStatus;
 };
 

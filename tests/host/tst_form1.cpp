@@ -304,6 +304,9 @@ private slots:
             << with([](SettingsText& t) { t.plugin.clear(); }) << "" << QStringList{".GamePlay"};
         QTest::newRow("plug-in not installed") << with([](SettingsText& t) { t.plugin = "Absent"; })
                                                << "" << QStringList{"Absent.GamePlay"};
+        QTest::newRow("plug-in name in another case")
+            << with([](SettingsText& t) { t.plugin = "recording"; }) << ""
+            << QStringList{"recording.GamePlay"};
         QTest::newRow("plug-in serving another class id")
             << with([](SettingsText& t) { t.plugin = "Mislabelled"; }) << ""
             << QStringList{"Mislabelled.GamePlay"};
@@ -632,7 +635,7 @@ private slots:
         FixtureLog::failNext(failure);
         qsizetype mark = FixtureLog::entries().size();
         step(table);
-        QCOMPARE(table.errors.messages.size(), 1);
+        QTRY_COMPARE(table.errors.messages.size(), 1);
         const QString operation = failure.section(':', -1);
         QVERIFY2(table.errors.messages.front().contains(operation),
                  qPrintable(table.errors.messages.front()));
@@ -641,9 +644,28 @@ private slots:
         // The same step goes through the next time.
         mark = FixtureLog::entries().size();
         step(table);
+        QCoreApplication::processEvents();
         QCOMPARE(table.errors.messages.size(), 1);
         QVERIFY(!FixtureLog::entries().mid(mark).filter(reaches).isEmpty());
         QVERIFY(table.form->isVisible());
+    }
+
+    // Paints keep coming while the user reads about a failed one: one message, not one
+    // per paint.
+    void failingPaintsAreReportedOnce() {
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        QTRY_VERIFY(!table.form->firstPaint());
+        for (int i = 0; i < 3; ++i) {
+            FixtureLog::failNext("engine:ReDraw");
+            table.form->table()->repaint();
+        }
+        QVERIFY(table.errors.messages.isEmpty()); // never from inside a paint
+        QTRY_COMPARE(table.errors.messages.size(), 1);
+        QTest::qWait(20);
+        QCOMPARE(table.errors.messages.size(), 1);
+        QVERIFY(table.errors.messages.front().contains("ReDraw"));
     }
 
     void missingOperationIsReportedAndPlayGoesOn() {

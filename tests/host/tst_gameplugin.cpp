@@ -47,27 +47,6 @@ private slots:
         QCOMPARE(game.classId(), QStringLiteral("Recording.GamePlay"));
     }
 
-    void creationFailuresNameTheClassId_data() {
-        QTest::addColumn<QString>("plugin");
-        QTest::addColumn<QString>("named");
-        QTest::newRow("empty plug-in name") << ""
-                                            << ".GamePlay";
-        QTest::newRow("no such plug-in") << "Absent"
-                                         << "Absent.GamePlay";
-        QTest::newRow("plug-in whose metadata names another class id") << "Mislabelled"
-                                                                       << "Mislabelled.GamePlay";
-        QTest::newRow("case differs") << "recording"
-                                      << "recording.GamePlay";
-    }
-    void creationFailuresNameTheClassId() {
-        QFETCH(QString, plugin);
-        QFETCH(QString, named);
-        const QString message = failureOf([&] { GamePlugin game(plugin); });
-        QVERIFY2(message.startsWith(QStringLiteral("Cannot create the game plug-in ")),
-                 qPrintable(message));
-        QVERIFY2(message.contains(named), qPrintable(message));
-    }
-
     void operationsReachTheGameWithTheirArguments_data() {
         QTest::addColumn<Call>("call");
         QTest::addColumn<QString>("expected");

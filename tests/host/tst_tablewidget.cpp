@@ -7,8 +7,6 @@
 #include "platform/gdi/gdi.h"
 
 #include <QApplication>
-#include <QMouseEvent>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 
@@ -42,11 +40,6 @@ public:
 
     int count(const QString& call) const { return int(calls.count(call)); }
 };
-
-QMouseEvent mouseEvent(QEvent::Type type, QPointF at, Qt::MouseButton button,
-                       Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-    return QMouseEvent(type, at, at, button, buttons, modifiers);
-}
 
 // What the window shows on screen (the offscreen platform composes its backing store).
 QRgb shownPixel(QWidget& widget, QPoint at) {
@@ -101,71 +94,6 @@ private slots:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(int, code);
         QCOMPARE(int(MouseCodes::shift(modifiers)), code);
-    }
-
-    void mouseEventsAreHandedOn_data() {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("button");
-        QTest::addColumn<int>("buttons");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<QPointF>("at");
-        QTest::addColumn<QString>("expected");
-        const int press = QEvent::MouseButtonPress, move = QEvent::MouseMove,
-                  release = QEvent::MouseButtonRelease;
-        QTest::newRow("left press") << press << int(Qt::LeftButton) << int(Qt::LeftButton) << 0
-                                    << QPointF(10, 20) << "down 1 0 10 20";
-        QTest::newRow("right press with shift")
-            << press << int(Qt::RightButton) << int(Qt::RightButton) << int(Qt::ShiftModifier)
-            << QPointF(5, 6) << "down 2 1 5 6";
-        QTest::newRow("middle press, left held: the button that went down")
-            << press << int(Qt::MiddleButton) << int(Qt::LeftButton | Qt::MiddleButton) << 0
-            << QPointF(1, 2) << "down 4 0 1 2";
-        QTest::newRow("move with left held and ctrl")
-            << move << int(Qt::NoButton) << int(Qt::LeftButton) << int(Qt::ControlModifier)
-            << QPointF(30.5, 40.25) << "move 1 2 30.5 40.25";
-        QTest::newRow("move with left and right held")
-            << move << int(Qt::NoButton) << int(Qt::LeftButton | Qt::RightButton) << 0
-            << QPointF(3, 4) << "move 3 0 3 4";
-        QTest::newRow("move with nothing held")
-            << move << int(Qt::NoButton) << 0 << 0 << QPointF(7, 8) << "move 0 0 7 8";
-        QTest::newRow("left release: no button held any more")
-            << release << int(Qt::LeftButton) << 0 << 0 << QPointF(11, 12) << "up 1 0 11 12";
-        QTest::newRow("right release with alt and shift")
-            << release << int(Qt::RightButton) << 0 << int(Qt::AltModifier | Qt::ShiftModifier)
-            << QPointF(0, 0) << "up 2 5 0 0";
-    }
-    void mouseEventsAreHandedOn() {
-        QFETCH(int, type);
-        QFETCH(int, button);
-        QFETCH(int, buttons);
-        QFETCH(int, modifiers);
-        QFETCH(QPointF, at);
-        QFETCH(QString, expected);
-        RecordingEvents events;
-        TableWidget table(events);
-        table.resize(200, 100);
-        QMouseEvent event = mouseEvent(QEvent::Type(type), at, Qt::MouseButton(button),
-                                       Qt::MouseButtons(buttons), Qt::KeyboardModifiers(modifiers));
-        QApplication::sendEvent(&table, &event);
-        QCOMPARE(events.calls.filter(QRegularExpression("^(down|move|up|dblclick)")),
-                 QStringList{expected});
-    }
-
-    // Under X a double click is press, release, double click, release; the game gets the
-    // double click as such, never as a second press.
-    void doubleClickArrivesAsItsOwnEvent() {
-        RecordingEvents events;
-        TableWidget table(events);
-        table.resize(200, 100);
-        const QPointF at(15, 25);
-        auto press = mouseEvent(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, {});
-        auto release = mouseEvent(QEvent::MouseButtonRelease, at, Qt::LeftButton, {}, {});
-        auto dbl = mouseEvent(QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton, {});
-        auto release2 = mouseEvent(QEvent::MouseButtonRelease, at, Qt::LeftButton, {}, {});
-        for (QMouseEvent* event : {&press, &release, &dbl, &release2})
-            QApplication::sendEvent(&table, event);
-        QCOMPARE(events.calls.filter(QRegularExpression("^(down|move|up|dblclick)")),
-                 (QStringList{"down 1 0 15 25", "up 1 0 15 25", "dblclick", "up 1 0 15 25"}));
     }
 
     void imageCoversTheScreenAndGrowsWithTheWidget() {
