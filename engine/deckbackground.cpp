@@ -51,6 +51,12 @@ void DeckBackground::fill() {
     gdi::SetDCBrushColor(m_state.DeckDC, color);
     m_state.SheetFilled =
         gdi::ExtFloodFill(m_state.DeckDC, kSeedX, kSeedY, kBlack, gdi::FLOODFILLSURFACE);
+    // The first cell's top-left corner touches only the sheet's edges, never a gap, so
+    // the fill above cannot reach it and the first card would keep one black corner.
+    if (gdi::GetPixel(m_state.DeckDC, 0, 0) == kBlack) {
+        m_state.SheetFilled |=
+            gdi::ExtFloodFill(m_state.DeckDC, 0, 0, kBlack, gdi::FLOODFILLSURFACE);
+    }
 }
 
 } // namespace dorvik

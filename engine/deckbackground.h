@@ -1,8 +1,9 @@
 #pragma once
 // The table colour in the deck sheet. Cells are copied whole, so the sheet's black
 // background around the card pictures (the gaps of the grid and every black area joined
-// to them, reached from the point (71, 1)) lands on the table; filling it with the table
-// colour makes card corners match the table. The region is always the one of the sheet
+// to them, reached from the point (71, 1), plus the sheet's top-left corner, which
+// touches no gap) lands on the table; filling it with the table colour makes card
+// corners match the table. The region is always the one of the sheet
 // as loaded: a later colour refills that same region, never more, whatever colours the
 // faces hold.
 

@@ -23,7 +23,7 @@ std::uint32_t toColorRef(QRgb c) {
 }
 
 // `sheet` as it must look filled: every gap pixel and every corner joined to a gap in
-// `color`; the sheet's very first corner (touching no gap) and the pips stay black.
+// `color`, the sheet's very first corner (touching no gap) too; the pips stay black.
 QImage filledSheet(const QImage& sheet, QRgb color) {
     QImage image = sheet.copy();
     for (int y = 0; y < image.height(); ++y) {
@@ -39,9 +39,6 @@ QImage filledSheet(const QImage& sheet, QRgb color) {
             const int y0 = row * 97;
             const QPoint corners[4] = {{0, 0}, {kW - 1, 0}, {0, kH - 1}, {kW - 1, kH - 1}};
             for (const QPoint c : corners) {
-                if (row == 0 && col == 0 && c == QPoint(0, 0)) {
-                    continue;
-                }
                 const int dx = c.x() == 0 ? 1 : -1;
                 const int dy = c.y() == 0 ? 1 : -1;
                 image.setPixel(x0 + c.x(), y0 + c.y(), color);
