@@ -496,3 +496,27 @@ TEST_F(SettingsFileTest, AWriteCutShortKeepsTheOldFile) {
 }
 
 } // namespace
+
+// The install template as the build ships it: the reader takes it as the writer would
+// have written it, and writing those values back gives the same bytes.
+TEST_F(SettingsFileTest, ShippedTemplateReadsAndWritesBackByteForByte) {
+    const QString shipped = QStringLiteral(HALVANE_BUILD_DATA_DIR "/solitaire.ini");
+    HostSettings settings;
+    std::int16_t back = 0;
+    LoadSettings(shipped, settings, back);
+
+    EXPECT_EQ(settings.DeckFiles,
+              QStringList({"Standard.bmp", "FourColour.bmp", "LargeIndex.bmp"}));
+    EXPECT_EQ(settings.GamePlugins, QStringList({"Klondike"}));
+    EXPECT_EQ(settings.CurrentDeckFile, "Standard.bmp");
+    EXPECT_EQ(settings.CurrentGameName, "Klondike");
+    EXPECT_EQ(settings.CurrentGamePlugin, "Klondike");
+    EXPECT_EQ(back, 1);
+    for (const QString& file : settings.DeckFiles) {
+        EXPECT_TRUE(QFile::exists(QStringLiteral(HALVANE_BUILD_DATA_DIR "/cards/") + file))
+            << file.toStdString();
+    }
+
+    SaveSettings(path(), settings, back);
+    EXPECT_EQ(readBytes(path()), readBytes(shipped));
+}
