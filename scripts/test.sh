@@ -11,6 +11,15 @@ cmake --preset dev
 cmake --build --preset dev
 ctest --preset dev
 
+# The install tree and the Debian package, as a user or a packager makes them.
+rm -rf build/dev/install-tree
+cmake --install build/dev --prefix build/dev/install-tree
+for f in bin/halvane lib/halvane/games/libklondike.so share/halvane/solitaire.ini \
+         share/halvane/cards/Standard.bmp share/applications/halvane.desktop; do
+  [ -e "build/dev/install-tree/$f" ] || { echo "install tree lacks $f"; exit 1; }
+done
+(cd build/dev && cpack -G DEB)
+
 # Benchmarks print each measurement beside its memcpy baseline, as a ratio.
 for b in build/dev/bin/bench_*; do
   [ -x "$b" ] || continue
