@@ -1,4 +1,5 @@
 #include "platform/com/components.h"
+#include "tests/com/variantshorthand.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <vector>
 
 using com::Variant;
+using namespace com::test;
 
 namespace {
 
@@ -19,25 +21,6 @@ requires requires(const Row& row) {
 }
 void PrintTo(const Row& row, std::ostream* out) {
     *out << row.name;
-}
-
-Variant I(std::int16_t v) {
-    return Variant::fromInteger(v);
-}
-Variant B(com::Boolean v) {
-    return Variant::fromBoolean(v);
-}
-Variant L(std::int32_t v) {
-    return Variant::fromLong(v);
-}
-Variant S(float v) {
-    return Variant::fromSingle(v);
-}
-Variant T(const char* v) {
-    return Variant::fromString(QString::fromUtf8(v));
-}
-Variant A(std::vector<Variant> v) {
-    return Variant::fromArray(std::move(v));
 }
 
 // The recording game and the one lacking an operation, fresh for every test.

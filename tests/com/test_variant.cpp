@@ -1,4 +1,5 @@
 #include "platform/com/variant.h"
+#include "tests/com/variantshorthand.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <string>
 
 using com::Variant;
+using namespace com::test;
 
 namespace {
 
@@ -21,25 +23,6 @@ requires requires(const Row& row) {
 }
 void PrintTo(const Row& row, std::ostream* out) {
     *out << row.name;
-}
-
-Variant I(std::int16_t v) {
-    return Variant::fromInteger(v);
-}
-Variant B(com::Boolean v) {
-    return Variant::fromBoolean(v);
-}
-Variant L(std::int32_t v) {
-    return Variant::fromLong(v);
-}
-Variant S(float v) {
-    return Variant::fromSingle(v);
-}
-Variant T(const char* v) {
-    return Variant::fromString(QString::fromUtf8(v));
-}
-Variant A(std::vector<Variant> v) {
-    return Variant::fromArray(std::move(v));
 }
 
 const float NaN = std::numeric_limits<float>::quiet_NaN();
