@@ -7,6 +7,7 @@
 #include "engine/returnstep.h"
 #include "engine/tabledrawing.h"
 
+#include "platform/com/rounding.h"
 #include "platform/com/variant.h"
 #include "platform/gdi/gdi.h"
 
@@ -39,8 +40,8 @@ std::int16_t SingleCardDrag::initDrag(float x, float y) {
         }
         picked = std::int16_t(n);
         // Inside the card the offsets lie in 0..97, so they always fit.
-        m_state.GrabOffsetX = std::int16_t(std::nearbyint(x - left));
-        m_state.GrabOffsetY = std::int16_t(std::nearbyint(y - top));
+        m_state.GrabOffsetX = std::int16_t(com::RoundHalfEven(x - left));
+        m_state.GrabOffsetY = std::int16_t(com::RoundHalfEven(y - top));
     }
     m_state.DragCard = picked;
     if (picked >= 1) {

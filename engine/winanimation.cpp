@@ -5,6 +5,7 @@
 #include "engine/module1.h"
 #include "engine/tabledrawing.h"
 
+#include "platform/com/rounding.h"
 #include "platform/gdi/gdi.h"
 
 #include <cmath>
@@ -23,7 +24,7 @@ int WinAnimation::randomPoint(float r, int twips) {
 }
 
 int WinAnimation::edgeFor(double point, double half) {
-    return int(std::nearbyint(point - half));
+    return int(com::RoundHalfEven(point - half));
 }
 
 void WinAnimation::run(std::int32_t hdc) {

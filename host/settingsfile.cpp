@@ -1,5 +1,7 @@
 #include "host/settingsfile.h"
 
+#include "platform/com/rounding.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -25,16 +27,6 @@ QString quoted(const QString& line) {
     if (line.size() <= Longest)
         return QLatin1Char('"') + line + QLatin1Char('"');
     return QLatin1Char('"') + line.left(Longest) + QStringLiteral("...\"");
-}
-
-double roundHalfEven(double value) {
-    const double floor = std::floor(value);
-    const double diff = value - floor;
-    if (diff < 0.5)
-        return floor;
-    if (diff > 0.5)
-        return floor + 1.0;
-    return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
 }
 
 // The file's lines without their line ends. The closing empty line is dropped; a file
@@ -133,7 +125,7 @@ private:
         if (!match.hasMatch())
             return 0;
         const QString text = match.captured(1);
-        const double rounded = roundHalfEven(text.toDouble());
+        const double rounded = com::RoundHalfEven(text.toDouble());
         if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
               rounded <= std::numeric_limits<std::int16_t>::max()))
             fail(lineNumber,

@@ -1,6 +1,8 @@
 #pragma once
 // The choosers' layouts are given in twips of the client area, 15 twips to a pixel.
 
+#include "platform/com/rounding.h"
+
 #include <QRect>
 #include <QSize>
 
@@ -10,13 +12,9 @@ namespace halvane {
 
 constexpr int TwipsPerPixel = 15;
 
-// Rounds to the nearest integer, a value halfway between two integers going to the even
-// one (the rounding of the layouts' floating-point arithmetic).
+// Layout positions round as every fraction in the system does: halves to even.
 inline int roundHalfEven(double value) {
-    const double nearest = std::round(value);
-    if (std::abs(value - std::trunc(value)) == 0.5)
-        return int(2.0 * std::round(value / 2.0));
-    return int(nearest);
+    return int(com::RoundHalfEven(value));
 }
 
 inline int twipsToPixels(int twips) {

@@ -1,5 +1,7 @@
 #include "platform/com/variant.h"
 
+#include "platform/com/rounding.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -38,18 +40,6 @@ QString typeName(Variant::Type type) {
     throw Error(QStringLiteral("%1: %2").arg(QString::fromUtf8(what), reason).toStdString());
 }
 
-// Rounds to the nearest integer with halves going to the even neighbour, independent
-// of the floating-point environment's current rounding mode.
-double roundHalfEven(double value) {
-    const double floor = std::floor(value);
-    const double diff = value - floor;
-    if (diff < 0.5)
-        return floor;
-    if (diff > 0.5)
-        return floor + 1.0;
-    return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
-}
-
 QString singleText(float value) {
     // Shortest text that reads back as the same float.
     char buffer[64];
@@ -69,7 +59,7 @@ double parseNumber(const QString& text, const char* what) {
 template <typename Int> Int toIntegral(double value, const char* what, const char* typeLabel) {
     if (std::isnan(value))
         fail(what, QStringLiteral("NaN cannot be converted to %1").arg(QLatin1String(typeLabel)));
-    const double rounded = roundHalfEven(value);
+    const double rounded = RoundHalfEven(value);
     constexpr double low = double(std::numeric_limits<Int>::min());
     constexpr double high = double(std::numeric_limits<Int>::max());
     if (!(rounded >= low && rounded <= high))
