@@ -1,5 +1,6 @@
 #include "platform/gdi/bmpheader.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace gdi {
@@ -8,6 +9,9 @@ namespace {
 
 constexpr std::int64_t kFileHeaderSize = 14;
 constexpr int kMaxSide = 32767;
+// See the header: a two-byte run paints at most 255 pixels.
+constexpr std::int64_t kRlePixelsPerByte = 128;
+constexpr std::int64_t kAlwaysAllowedRlePixels = std::int64_t(1) << 20;
 
 std::uint32_t u16(const QByteArray& bytes, std::int64_t at) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData()) + at;
@@ -27,19 +31,6 @@ QString truncated(const char* part, std::int64_t needed, std::int64_t present) {
         .arg(QLatin1String(part))
         .arg(needed)
         .arg(std::max<std::int64_t>(present, 0));
-}
-
-// The first bytes of a file as text a user can read in a message.
-QString printable(const QByteArray& head) {
-    QString text;
-    for (const char c : head) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\')
-            text += QLatin1Char(c);
-        else
-            text += QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
-    }
-    return text;
 }
 
 QString compressionName(std::uint32_t compression) {
@@ -71,8 +62,7 @@ std::optional<BmpHeader> BmpHeader::read(const QByteArray& bytes, QString& fault
         return std::nullopt;
     }
     if (!bytes.startsWith("BM")) {
-        fault =
-            QStringLiteral("not a BMP picture (starts with \"%1\")").arg(printable(bytes.left(4)));
+        fault = QStringLiteral("not a BMP picture"); // its content is not ours to repeat
         return std::nullopt;
     }
     BmpHeader header;
@@ -198,6 +188,8 @@ bool BmpHeader::checkPalette(const QByteArray& bytes, QString& fault) {
     const std::int64_t colours = m_coloursUsed ? m_coloursUsed : most;
     const std::int64_t entry = m_headerSize == 12 ? 3 : 4;
     const std::int64_t start = m_tablesEnd;
+    m_paletteStart = start;
+    m_paletteColours = colours;
     m_tablesEnd += colours * entry;
     if (bytes.size() < m_tablesEnd) {
         fault = truncated("the palette", colours * entry, bytes.size() - start);
@@ -221,8 +213,21 @@ bool BmpHeader::checkPixels(const QByteArray& bytes, QString& fault) const {
                     .arg(size);
         return false;
     }
-    if (m_compression == Rle8 || m_compression == Rle4)
+    if (m_compression == Rle8 || m_compression == Rle4) {
+        const std::int64_t pixels = std::int64_t(m_width) * m_height;
+        const std::int64_t most =
+            std::max(kAlwaysAllowedRlePixels, (size - m_pixelOffset) * kRlePixelsPerByte);
+        if (pixels > most) {
+            fault = QStringLiteral("%1 x %2 pixels are more than %3 bytes of compressed data "
+                                   "can describe (at most %4 pixels)")
+                        .arg(m_width)
+                        .arg(m_height)
+                        .arg(size - m_pixelOffset)
+                        .arg(most);
+            return false;
+        }
         return checkRle(bytes, fault);
+    }
     const std::int64_t stride = (std::int64_t(m_width) * m_bitCount + 31) / 32 * 4;
     const std::int64_t needed = stride * m_height;
     if (size - m_pixelOffset < needed) {
@@ -273,6 +278,18 @@ bool BmpHeader::checkRle(const QByteArray& bytes, QString& fault) const {
         }
     }
     return true;
+}
+
+QList<std::uint32_t> BmpHeader::palette(const QByteArray& bytes) const {
+    QList<std::uint32_t> colours;
+    const std::int64_t entry = m_headerSize == 12 ? 3 : 4;
+    for (std::int64_t i = 0; i < m_paletteColours; ++i) {
+        const std::int64_t at = m_paletteStart + i * entry; // blue, green, red
+        const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData()) + at;
+        colours.append(0xFF000000u | (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[1]) << 8) |
+                       p[0]);
+    }
+    return colours;
 }
 
 QByteArray BmpHeader::decodableBytes(const QByteArray& bytes) const {

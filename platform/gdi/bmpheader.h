@@ -1,8 +1,14 @@
 #pragma once
 // The headers of a BMP file, read and checked against the whole file before any pixel is
 // decoded: every size, count and offset they state must fit the format and the file.
+//
+// A run-length picture (RLE8, RLE4) must also be one its data could describe: a run of
+// two bytes paints at most 255 pixels, so the picture may claim at most 128 pixels for
+// each byte of compressed data; pictures of up to 1,048,576 pixels (4 MiB decoded) are
+// always allowed, since end-of-line and end-of-picture marks may leave any part unpainted.
 
 #include <QByteArray>
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -25,6 +31,10 @@ public:
     int bitCount() const { return m_bitCount; }
     Compression compression() const { return m_compression; }
     std::uint32_t headerSize() const { return m_headerSize; }
+    std::uint32_t pixelOffset() const { return m_pixelOffset; } // bytes from the file start
+
+    // The palette as 0xAARRGGBB colours, opaque, in file order; empty above 8 bits a pixel.
+    QList<std::uint32_t> palette(const QByteArray& bytes) const;
 
     // The file as the image decoder should see it. Info headers of 52 and 56 bytes are
     // rewritten as the 40-byte header plus colour masks that every decoder knows; the
@@ -47,6 +57,8 @@ private:
     Compression m_compression = Rgb;
     std::uint32_t m_coloursUsed = 0;
     std::int64_t m_tablesEnd = 0; // end of headers, masks and palette
+    std::int64_t m_paletteStart = 0;
+    std::int64_t m_paletteColours = 0;
 };
 
 } // namespace gdi

@@ -2,10 +2,10 @@
 
 #include "platform/gdi/bmpheader.h"
 #include "platform/gdi/gdi.h"
+#include "platform/gdi/regularfile.h"
+#include "platform/gdi/rlepicture.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 
 namespace gdi {
@@ -20,27 +20,22 @@ constexpr qint64 kLargestFile = qint64(1) << 30;
     throw Error(QStringLiteral("Cannot load picture \"%1\": %2").arg(path, what).toStdString());
 }
 
+QImage checkedImage(QImage image, const BmpHeader& header, const QString& path) {
+    if (image.isNull())
+        fail(path, QStringLiteral("not enough memory for %1 x %2 pixels")
+                       .arg(header.size().width())
+                       .arg(header.size().height()));
+    return image;
+}
+
 } // namespace
 
 QImage PictureLoader::load(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        fail(path, QStringLiteral("file not found"));
-    if (info.isDir())
-        fail(path, QStringLiteral("is a folder, not a file"));
-    // A pipe or device would block or never end; a picture is always an ordinary file.
-    if (!info.isFile())
-        fail(path, QStringLiteral("is not an ordinary file"));
-    if (info.size() > kLargestFile)
-        fail(path,
-             QStringLiteral("too large (%1 bytes, at most %2)").arg(info.size()).arg(kLargestFile));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(path, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        fail(path, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
-    return decode(bytes, path);
+    QString fault;
+    const std::optional<QByteArray> bytes = ReadRegularFile(path, kLargestFile, fault);
+    if (!bytes)
+        fail(path, fault);
+    return decode(*bytes, path);
 }
 
 QImage PictureLoader::decode(const QByteArray& bytes, const QString& path) {
@@ -48,6 +43,8 @@ QImage PictureLoader::decode(const QByteArray& bytes, const QString& path) {
     const std::optional<BmpHeader> header = BmpHeader::read(bytes, fault);
     if (!header)
         fail(path, fault);
+    if (header->compression() == BmpHeader::Rle8 || header->compression() == BmpHeader::Rle4)
+        return checkedImage(RlePicture::decode(bytes, *header), *header, path);
     QBuffer buffer;
     buffer.setData(header->decodableBytes(bytes));
     buffer.open(QIODevice::ReadOnly);
@@ -62,12 +59,7 @@ QImage PictureLoader::decode(const QByteArray& bytes, const QString& path) {
                        .arg(image.height())
                        .arg(header->size().width())
                        .arg(header->size().height()));
-    image = image.convertToFormat(QImage::Format_RGB32);
-    if (image.isNull())
-        fail(path, QStringLiteral("not enough memory for %1 x %2 pixels")
-                       .arg(header->size().width())
-                       .arg(header->size().height()));
-    return image;
+    return checkedImage(image.convertToFormat(QImage::Format_RGB32), *header, path);
 }
 
 } // namespace gdi

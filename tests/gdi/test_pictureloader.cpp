@@ -109,6 +109,14 @@ const QByteArray kRle4("\x00\x05\x32\x10\x10\x00\x00\x00"
                        "\x02\x01\x02\x23\x01\x00\x00\x01",
                        24);
 
+// Pixels a run-length stream leaves unset are palette colour 0, never leftover memory.
+Rows unsetAreColourZero(const Rows& bottomUp) {
+    Rows rows(3, std::vector<std::uint32_t>(5, 0));
+    for (std::size_t y = 0; y < bottomUp.size(); ++y)
+        rows[2 - y] = bottomUp[y];
+    return coloursOf(rows);
+}
+
 struct Variant {
     const char* name;
     BmpLayout layout;
@@ -178,6 +186,15 @@ const Variant kVariants[] = {
      }()},
     {"Rle8", rle(8, kRle8), coloursOf(kIndices)},
     {"Rle4", rle(4, kRle4), coloursOf(kIndices)},
+    {"Rle8EndOfPictureOnly", rle(8, QByteArray("\x00\x01", 2)), unsetAreColourZero({})},
+    {"Rle4EndOfPictureOnly", rle(4, QByteArray("\x00\x01", 2)), unsetAreColourZero({})},
+    // One pixel, a delta of two right and one up, one more pixel.
+    {"Rle8DeltaSkipping", rle(8, QByteArray("\x01\x01\x00\x02\x02\x01\x01\x03\x00\x01", 10)),
+     unsetAreColourZero({{1, 0, 0, 0, 0}, {0, 0, 0, 3, 0}})},
+    {"Rle8EndOfLineEarly", rle(8, QByteArray("\x02\x02\x00\x00\x01\x03\x00\x01", 8)),
+     unsetAreColourZero({{2, 2, 0, 0, 0}, {3, 0, 0, 0, 0}})},
+    {"Rle4EndOfLineEarly", rle(4, QByteArray("\x03\x12\x00\x00\x00\x01", 6)),
+     unsetAreColourZero({{1, 2, 1, 0, 0}})},
     {"Sixteen555", layout(40, 16, packRows(kColours, 16)), kColours},
     {"Sixteen565", withMasks(layout(40, 16, pack565(kColours)), {0xF800, 0x07E0, 0x001F}),
      kColours},
@@ -224,6 +241,12 @@ QByteArray changed(QByteArray bytes, const std::function<void(QByteArray&)>& cha
     return bytes;
 }
 
+BmpLayout sized(BmpLayout l, int width, int height) {
+    l.width = width;
+    l.height = height;
+    return l;
+}
+
 struct Broken {
     const char* name;
     QByteArray bytes;
@@ -256,8 +279,9 @@ const auto at32 = [](int at, std::uint32_t v) { return [=](QByteArray& b) { put3
 
 const Broken kBroken[] = {
     {"Empty", QByteArray(), "empty file"},
-    {"Gif", QByteArray("GIF89a\x01\x00"), "not a BMP picture (starts with \"GIF8\")"},
-    {"Png", QByteArray("\x89PNG\r\n"), "not a BMP picture (starts with \"\\x89PNG\")"},
+    {"Gif", QByteArray("GIF89a\x01\x00"), "not a BMP picture"},
+    {"Png", QByteArray("\x89PNG\r\n"), "not a BMP picture"},
+    {"Text", QByteArray("root:x:0:0:root:/root:/bin/bash\n"), "not a BMP picture"},
     {"CutInFileHeader", good24().left(10),
      "truncated (the file header needs 18 bytes, 10 present)"},
     {"UnknownHeaderSize", changed(good24(), at32(14, 64)),
@@ -305,6 +329,11 @@ const Broken kBroken[] = {
      "truncated (compressed pixel data ends in row 1 of 3 without an end-of-picture mark)"},
     {"RleCutInDelta", test::writeBmp(rle(4, QByteArray("\x00\x02\x01", 3))),
      "truncated (compressed pixel data ends in row 1 of 3 without an end-of-picture mark)"},
+    // 1,022 bytes of end-of-line marks cannot describe 31 million pixels.
+    {"RleClaimTooLarge",
+     test::writeBmp(sized(rle(8, QByteArray(1020, '\0') + QByteArray("\x00\x01", 2)), 5600, 5600)),
+     "5600 x 5600 pixels are more than 1022 bytes of compressed data can describe (at most "
+     "1048576 pixels)"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Gdi, BrokenPictures, testing::ValuesIn(kBroken),
