@@ -1,6 +1,7 @@
 #include "host/settingsfile.h"
 
 #include "platform/com/rounding.h"
+#include "platform/gdi/regularfile.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -201,21 +202,19 @@ private:
 } // namespace
 
 void LoadSettings(const QString& path, HostSettings& settings, std::int16_t& cardBack) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw SettingsError(
-            QStringLiteral("cannot open %1: %2").arg(path, file.errorString()).toStdString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw SettingsError(
-            QStringLiteral("cannot read %1: %2").arg(path, file.errorString()).toStdString());
-    file.close();
+    // Only an ordinary file of a sane size: a FIFO would hang start-up and /dev/zero would
+    // fill the memory.
+    constexpr qint64 MaxFileBytes = qint64(4) << 20;
+    QString fault;
+    const std::optional<QByteArray> bytes = gdi::ReadRegularFile(path, MaxFileBytes, fault);
+    if (!bytes)
+        throw SettingsError(QStringLiteral("cannot open %1: %2").arg(path, fault).toStdString());
 
     // Filled apart, so a bad file changes nothing.
     HostSettings read;
     read.InstallDir = settings.InstallDir;
     std::int16_t back = 0;
-    Reader(path, splitLines(bytes)).read(read, back);
+    Reader(path, splitLines(*bytes)).read(read, back);
     settings = std::move(read);
     cardBack = back;
 }

@@ -37,7 +37,8 @@ public:
 // CR LF and LF line ends. The back number is the number at the start of its line
 // (leading blanks skipped, 0 when there is none), rounded half to even.
 //
-// Throws SettingsError when the file is missing or unreadable, ends inside a section, has
+// Throws SettingsError when the file is missing, unreadable, not an ordinary file (a FIFO,
+// a device, a folder) or larger than 4 MiB, ends inside a section, has
 // an entry or [Current Game] line without "=", a list of more than
 // HostSettings::MaxEntries entries, or a back number outside -32768 to 32767. On a
 // throw `settings` and `cardBack` are left as they were.

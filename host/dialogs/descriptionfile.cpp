@@ -1,6 +1,7 @@
 #include "host/dialogs/descriptionfile.h"
 
-#include <QFile>
+#include "platform/gdi/regularfile.h"
+
 #include <QList>
 
 namespace halvane {
@@ -8,7 +9,7 @@ namespace halvane {
 namespace {
 
 // Description files are a few lines long; anything far larger is not one, and reading it
-// whole would only cost memory.
+// whole would only cost memory. Pipes and devices are refused before they are opened.
 constexpr qint64 MaxFileBytes = 1 << 20;
 
 const QString WebSiteMarker = QStringLiteral("[WebSite]");
@@ -44,18 +45,11 @@ QList<QString> splitLines(const QByteArray& bytes) {
 } // namespace
 
 DescriptionFile DescriptionFile::read(const QString& path, const QString& entryForm) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(path, QStringLiteral("cannot be opened (%1)").arg(file.errorString()));
-    if (file.size() > MaxFileBytes)
-        fail(path,
-             QStringLiteral("is too large for a description file (%1 bytes)").arg(file.size()));
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        fail(path, QStringLiteral("cannot be read (%1)").arg(file.errorString()));
-    if (bytes.size() > MaxFileBytes)
-        fail(path, QStringLiteral("is too large for a description file"));
-    return parse(bytes, path, entryForm);
+    QString fault;
+    const std::optional<QByteArray> bytes = gdi::ReadRegularFile(path, MaxFileBytes, fault);
+    if (!bytes)
+        fail(path, QStringLiteral("cannot be opened: %1").arg(fault));
+    return parse(*bytes, path, entryForm);
 }
 
 DescriptionFile DescriptionFile::parse(const QByteArray& bytes, const QString& path,

@@ -25,7 +25,8 @@ struct DescriptionFile {
     std::optional<QString> webSite;
 
     // Reads and checks the file at `path`. Throws DescriptionError when it cannot be
-    // opened or read, is empty, its first line holds no "=", or a "[WebSite]" marker is
+    // opened or read, is not an ordinary file (a FIFO, a device) or larger than 1 MiB, is
+    // empty, its first line holds no "=", or a "[WebSite]" marker is
     // its last line. `entryForm` says in messages what the entry line should read, e.g.
     // "name=deck picture file".
     static DescriptionFile read(const QString& path, const QString& entryForm = "name=value");

@@ -1,4 +1,5 @@
 #include "host/settingsfile.h"
+#include "tests/gdi/specialfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <sys/resource.h>
@@ -360,7 +362,7 @@ TEST_F(SettingsFileTest, MissingFileIsAnError) {
         ADD_FAILURE() << "no error";
     } catch (const SettingsError& error) {
         EXPECT_EQ(std::string(error.what()),
-                  "cannot open " + path().toStdString() + ": No such file or directory");
+                  "cannot open " + path().toStdString() + ": file not found");
     }
     EXPECT_EQ(settings, typical());
 }
@@ -378,6 +380,45 @@ TEST_F(SettingsFileTest, FolderInPlaceOfTheFileIsAnError) {
             << error.what();
     }
 }
+
+// What is no ordinary settings file is refused before it is read: a FIFO would hang
+// start-up, /dev/zero would fill the memory.
+struct NotOrdinaryRow {
+    const char* name;
+    std::function<bool(const QString&)> make;
+    const char* fault;
+};
+class NotOrdinary : public SettingsFileTest, public testing::WithParamInterface<NotOrdinaryRow> {};
+TEST_P(NotOrdinary, IsRefusedNamingTheFile) {
+    ASSERT_TRUE(GetParam().make(path()));
+    HostSettings settings = typical();
+    std::int16_t back = 2;
+    std::string message;
+    ASSERT_TRUE(gdi::test::returnsSoon(
+        [&] {
+            try {
+                LoadSettings(path(), settings, back);
+            } catch (const SettingsError& error) {
+                message = error.what();
+            }
+        },
+        path()));
+    EXPECT_EQ(message, "cannot open " + path().toStdString() + ": " + GetParam().fault);
+    EXPECT_EQ(settings, typical());
+}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NotOrdinary,
+    testing::Values(NotOrdinaryRow{"Fifo", gdi::test::makeFifo, "is not an ordinary file"},
+                    NotOrdinaryRow{"LinkToDevZero", gdi::test::linkToDevZero,
+                                   "is not an ordinary file"},
+                    NotOrdinaryRow{"OverFourMebibytes",
+                                   [](const QString& path) {
+                                       QFile file(path);
+                                       return file.open(QIODevice::WriteOnly) &&
+                                              file.resize((4 << 20) + 1);
+                                   },
+                                   "too large (4194305 bytes, at most 4194304)"}),
+    rowName);
 
 // Saving what cannot be stored, or where nothing can be written, raises and leaves the
 // previous file exactly as it was.
