@@ -36,6 +36,14 @@ void DeckSetup::setDeck(const QString& file) {
 }
 
 std::int32_t DeckSetup::loadSheet(const QString& file, const char* method) const {
+    // Deck pictures live in the cards folder and nowhere else.
+    if (file.contains(QLatin1Char('/')) || file.contains(QLatin1Char('\\')) ||
+        file.contains(QStringLiteral("..")) || file.contains(QChar(0))) {
+        ArgCheck::fail(method, QStringLiteral("the deck picture name \"%1\" is not a plain file "
+                                              "name in the cards folder (it may not hold \"/\", "
+                                              "\"\\\", \"..\" or a NUL character)")
+                                   .arg(file));
+    }
     const QString path = m_state.CurrentDirectory + QStringLiteral("/cards/") + file;
     try {
         return gdi::LoadPicture(path);

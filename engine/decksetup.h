@@ -1,7 +1,9 @@
 #pragma once
 // The deck picture and the three surfaces every drawing works with: DeckDC (the sheet),
 // SaveUnderDC (two banks of save-under cells) and TableCopyDC (the table, screen-sized).
-// Sheets are found as CurrentDirectory + "/cards/" + file name.
+// Sheets are found as CurrentDirectory + "/cards/" + file name; a name holding "/", "\",
+// ".." or a NUL character is refused (dorvik::Error naming the method and the name), so
+// that no deck reaches outside the cards folder.
 //
 // A sheet that cannot be loaded throws dorvik::Error naming the method and carrying the
 // loader's message (which names the file). The sheet is loaded before anything else

@@ -160,6 +160,7 @@ struct BadSheet {
     const char* name;
     const char* file; // in cards/
     QByteArray bytes; // written unless empty
+    const char* ending = ""; // how the message ends, when the row says
 };
 
 class BrokenSheet : public DeckSetupTest, public testing::WithParamInterface<BadSheet> {
@@ -183,6 +184,7 @@ protected:
             const std::string what = e.what();
             EXPECT_EQ(what.rfind(method, 0), 0u) << what;
             EXPECT_NE(what.find(GetParam().file), std::string::npos) << what;
+            EXPECT_TRUE(QString::fromStdString(what).endsWith(GetParam().ending)) << what;
         }
     }
     // Nothing changed: same surfaces, same deck, same table.
@@ -212,20 +214,33 @@ TEST_P(BrokenSheet, SetDeckRaisesAndChangesNothing) {
     expectUnchanged();
 }
 
-QByteArray truncatedBmp() {
+QByteArray sheetBmp(int variant) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    makeSheet(0).save(&buffer, "BMP");
+    makeSheet(variant).save(&buffer, "BMP");
+    return bytes;
+}
+
+QByteArray truncatedBmp() {
+    const QByteArray bytes = sheetBmp(0);
     return bytes.left(bytes.size() / 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, BrokenSheet,
-                         testing::Values(BadSheet{"Missing", "Missing.bmp", {}},
-                                         BadSheet{"NotAPicture", "Text.bmp",
-                                                  QByteArray("this is no picture\n")},
-                                         BadSheet{"Truncated", "Half.bmp", truncatedBmp()}),
-                         [](const auto& info) { return std::string(info.param.name); });
+constexpr const char* kNotPlain = "(it may not hold \"/\", \"\\\", \"..\" or a NUL character)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BrokenSheet,
+    testing::Values(BadSheet{"Missing", "Missing.bmp", {}, "file not found"},
+                    // Its content is not the user's to read in a message.
+                    BadSheet{"NotAPicture", "Text.bmp", QByteArray("this is no picture\n"),
+                             ": not a BMP picture"},
+                    BadSheet{"Truncated", "Half.bmp", truncatedBmp()},
+                    // A good sheet, but outside the cards folder.
+                    BadSheet{"ParentFolder", "../Outside.bmp", sheetBmp(1), kNotPlain},
+                    BadSheet{"CurrentFolderPrefix", "./Other.bmp", {}, kNotPlain},
+                    BadSheet{"Backslash", "..\\Other.bmp", {}, kNotPlain}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DeckSetupTest, SetDeckSwapsPicturesButNotTheRecordedDeck) {
     initialize();
