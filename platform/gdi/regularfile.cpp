@@ -31,16 +31,25 @@ std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes, 
         fault = QStringLiteral("cannot be read (%1)").arg(file.errorString());
         return std::nullopt;
     }
-    // One byte more than allowed tells a file that grew since it was measured.
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        fault = QStringLiteral("cannot be read (%1)").arg(file.errorString());
-        return std::nullopt;
+    // Read in pieces rather than asking for `maxBytes` at once, which would allocate it all
+    // for a file of a few bytes; a file that grows past the limit while read is refused.
+    QByteArray bytes;
+    bytes.reserve(info.size());
+    char piece[65536];
+    for (;;) {
+        const qint64 got = file.read(piece, sizeof piece);
+        if (got < 0) {
+            fault = QStringLiteral("cannot be read (%1)").arg(file.errorString());
+            return std::nullopt;
+        }
+        if (got == 0) {
+            return bytes;
+        }
+        bytes.append(piece, got);
+        if (bytes.size() > maxBytes) {
+            return tooLarge(bytes.size());
+        }
     }
-    if (bytes.size() > maxBytes) {
-        return tooLarge(bytes.size());
-    }
-    return bytes;
 }
 
 } // namespace gdi
