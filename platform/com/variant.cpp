@@ -158,7 +158,10 @@ float Variant::toSingle(const char* what) const {
         return m_single;
     case Type::String: {
         const double value = parseNumber(m_string, what);
-        if (std::fabs(value) > double(std::numeric_limits<float>::max()))
+        // Numbers up to half a step beyond the largest Single round to it, as the text of
+        // that largest Single does ("3.4028235e+38").
+        constexpr double kBeyondSingle = double(std::numeric_limits<float>::max()) + 0x1p103;
+        if (std::fabs(value) >= kBeyondSingle)
             fail(what, QStringLiteral("string \"%1\" is outside the Single range").arg(m_string));
         return float(value);
     }

@@ -127,6 +127,11 @@ INSTANTIATE_TEST_SUITE_P(
                     SingleRow{"StringBlanks", T("  -7.5\t"), -7.5f},
                     SingleRow{"StringBeyondSingle", T("1e39"), std::nullopt,
                               "outside the Single range"},
+                    // The text of the largest Single reads back as that Single.
+                    SingleRow{"StringLargestSingle", T("-3.4028235e+38"),
+                              -std::numeric_limits<float>::max()},
+                    SingleRow{"StringRoundsToInfinity", T("3.40282357e+38"), std::nullopt,
+                              "outside the Single range"},
                     SingleRow{"StringInfinity", T("inf"), std::nullopt, "not a number"},
                     SingleRow{"StringLetters", T("seven"), std::nullopt, "not a number"},
                     SingleRow{"Array", A({S(1)}), std::nullopt, "Array"}),
