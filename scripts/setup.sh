@@ -9,6 +9,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   dpkg-dev file
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()

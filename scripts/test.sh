@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the developer build with its benchmarks, then the
-# AddressSanitizer/UndefinedBehaviorSanitizer build.
+# AddressSanitizer/UndefinedBehaviorSanitizer build, then a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -33,3 +33,6 @@ export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+
+# Every fuzz target for about 30 seconds; any finding fails the run.
+scripts/fuzz.sh
