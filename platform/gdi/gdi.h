@@ -105,7 +105,9 @@ long FrameCount(HDC hdc);
 // Loads a BMP file (1, 4, 8, 16, 24 or 32 bits, uncompressed or RLE) into a new bitmap
 // owned by the caller. Throws gdi::Error naming the file and the fault when the file is
 // missing, unreadable, not an ordinary file, larger than 1 GiB, truncated, not a BMP
-// picture or larger than CreateCompatibleBitmap allows.
+// picture, a run-length picture larger than its data can describe (see BmpHeader) or
+// larger than CreateCompatibleBitmap allows. Pixels a run-length picture leaves unset
+// are its palette colour 0.
 HBITMAP LoadPicture(const QString& path);
 
 // A new bitmap holding a copy of `image` (tests and tools build pictures this way); 0 for
