@@ -22,6 +22,9 @@ const QString DecksHeader = QStringLiteral("[Decks]");
 const QString GamesHeader = QStringLiteral("[Games]");
 const QString ListEnd = QStringLiteral("-");
 
+// The largest settings file read, and so the largest written.
+constexpr qint64 MaxFileBytes = qint64(4) << 20;
+
 // A line quoted in a message: long lines are cut so the message stays readable.
 QString quoted(const QString& line) {
     constexpr int Longest = 60;
@@ -176,6 +179,10 @@ public:
     }
 
     void commit() const {
+        if (m_bytes.size() > MaxFileBytes)
+            fail(QStringLiteral("the file would take %1 bytes, more than the %2 that are read")
+                     .arg(m_bytes.size())
+                     .arg(MaxFileBytes));
         QSaveFile file(m_path);
         if (!file.open(QIODevice::WriteOnly))
             failWrite(file.errorString());
@@ -204,7 +211,6 @@ private:
 void LoadSettings(const QString& path, HostSettings& settings, std::int16_t& cardBack) {
     // Only an ordinary file of a sane size: a FIFO would hang start-up and /dev/zero would
     // fill the memory.
-    constexpr qint64 MaxFileBytes = qint64(4) << 20;
     QString fault;
     const std::optional<QByteArray> bytes = gdi::ReadRegularFile(path, MaxFileBytes, fault);
     if (!bytes)

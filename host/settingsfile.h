@@ -50,8 +50,8 @@ void LoadSettings(const QString& path, HostSettings& settings, std::int16_t& car
 //
 // Throws SettingsError naming the path and the reason when the file cannot be written,
 // and, before writing anything, when a value cannot be stored: a line break in it, a
-// character outside Latin-1, parallel lists of different lengths or a list of more than
-// HostSettings::MaxEntries entries.
+// character outside Latin-1, parallel lists of different lengths, a list of more than
+// HostSettings::MaxEntries entries, or a file larger than the 4 MiB that LoadSettings reads.
 void SaveSettings(const QString& path, const HostSettings& settings, std::int16_t cardBack);
 
 } // namespace halvane

@@ -457,6 +457,11 @@ HostSettings notLatin1() {
 HostSettings unevenLists() {
     return games({"a", "b"}, {"A"});
 }
+HostSettings hugeWebSite() {
+    HostSettings s;
+    s.WebSite = QString(4 << 20, QLatin1Char('w'));
+    return s;
+}
 HostSettings overfull() {
     HostSettings s;
     for (int i = 0; i <= HostSettings::MaxEntries; ++i) {
@@ -475,7 +480,10 @@ INSTANTIATE_TEST_SUITE_P(
                       "cannot store"},
         FailedSaveRow{"UnevenLists", unevenLists(), "the game list has 2 names but 1 values"},
         FailedSaveRow{"TooManyEntries", overfull(),
-                      "the game list has 32768 entries, more than 32767"}),
+                      "the game list has 32768 entries, more than 32767"},
+        // A file the next start could not read back.
+        FailedSaveRow{"LargerThanTheReaderTakes", hugeWebSite(),
+                      "the file would take 4194398 bytes, more than the 4194304 that are read"}),
     rowName);
 
 TEST_F(SettingsFileTest, SavingBelowARegularFileFailsNamingThePath) {
