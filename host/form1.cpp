@@ -2,6 +2,8 @@
 
 #include "engine/_class1.h"
 #include "host/dialogs/busycursor.h"
+#include "host/dialogs/failurereport.h"
+#include "host/dialogs/focusreturn.h"
 #include "host/dialogs/form2.h"
 #include "host/dialogs/form4.h"
 #include "host/errorreporter.h"
@@ -10,6 +12,7 @@
 #include "host/installdir.h"
 #include "host/settingsfile.h"
 #include "host/tablewidget.h"
+#include "host/windowtext.h"
 #include "platform/gdi/gdi.h"
 
 #include <QAction>
@@ -34,16 +37,6 @@ std::int32_t colorValue(const QColor& color) {
     return std::int32_t(gdi::RGB(color.red(), color.green(), color.blue()));
 }
 
-QString describe(const std::exception_ptr& failure) {
-    try {
-        std::rethrow_exception(failure);
-    } catch (const std::exception& error) {
-        return QString::fromUtf8(error.what());
-    } catch (...) {
-        return QStringLiteral("an unknown error");
-    }
-}
-
 } // namespace
 
 Form1::Form1(std::unique_ptr<dorvik::_Class1> engine, ErrorReporter& errors, ColorChooser& colors,
@@ -54,6 +47,7 @@ Form1::Form1(std::unique_ptr<dorvik::_Class1> engine, ErrorReporter& errors, Col
         throw std::invalid_argument("Form1 needs an engine object");
     m_table = new TableWidget(*this, this);
     setCentralWidget(m_table);
+    setFocusProxy(m_table); // giving the window the focus gives it to the table
     buildMenus();
 }
 
@@ -103,9 +97,8 @@ int Form1::startUp() {
     try {
         Form_Load();
     } catch (...) {
-        const QString message =
-            QStringLiteral("Halvane could not start: %1").arg(describe(std::current_exception()));
-        reportError(message);
+        report(FailureReport::of(QStringLiteral("Halvane could not start."),
+                                 std::current_exception()));
         return 1;
     }
     coverScreen();
@@ -147,7 +140,8 @@ void Form1::coverScreen() {
 
 void Form1::loadSettings() {
     m_settings.InstallDir = InstallDir::path();
-    LoadSettings(InstallDir::settingsFile(m_settings.InstallDir), m_settings, m_cardBack);
+    LoadSettings(InstallDir::settingsFile(m_settings.InstallDir), m_settings, m_cardBack,
+                 SettingsUse::StartUp);
 }
 
 void Form1::saveSettings() {
@@ -172,16 +166,16 @@ void Form1::Form_Paint() {
     } catch (...) {
         // A message box must not open inside a paint event; the user is told once the
         // paint is over, and paints failing meanwhile add no further boxes.
-        const QString message = QStringLiteral("Failed while painting the table: %1")
-                                    .arg(describe(std::current_exception()));
+        const FailureReport failure = FailureReport::of(
+            QStringLiteral("The table could not be drawn."), std::current_exception());
         if (m_paintReportPending)
             return;
         m_paintReportPending = true;
         QMetaObject::invokeMethod(
             this,
-            [this, message] {
+            [this, failure] {
                 m_paintReportPending = false;
-                reportError(message);
+                report(failure);
             },
             Qt::QueuedConnection);
     }
@@ -196,7 +190,8 @@ void Form1::clearWindow() {
 }
 
 void Form1::updateCaption() {
-    setWindowTitle(m_settings.CurrentGameName + CaptionMiddle + m_settings.WebSite);
+    setWindowTitle(
+        WindowText::cut(m_settings.CurrentGameName + CaptionMiddle + m_settings.WebSite));
 }
 
 // --- The mouse -----------------------------------------------------------------------------
@@ -236,21 +231,27 @@ bool Form1::guarded(const QString& what, const std::function<void()>& step) {
         step();
         return true;
     } catch (...) {
-        reportError(
-            QStringLiteral("Failed while %1: %2").arg(what, describe(std::current_exception())));
+        report(FailureReport::of(
+            QStringLiteral("Something went wrong while %1; the table goes on.").arg(what),
+            std::current_exception()));
         return false;
     }
 }
 
-void Form1::reportError(const QString& message) {
-    std::fprintf(stderr, "halvane: %s\n", message.toLocal8Bit().constData());
+void Form1::report(const FailureReport& failure) {
+    reportError(failure.summary, failure.detail);
+}
+
+void Form1::reportError(const QString& summary, const QString& detail) {
+    const QString text = FailureReport{summary, detail}.text();
+    std::fprintf(stderr, "halvane: %s\n", text.toLocal8Bit().constData());
     std::fflush(stderr);
     // A failure inside the message box's own event loop (a paint, say) goes to standard
     // error only, so that one fault cannot stack up boxes.
     if (m_reporting)
         return;
     m_reporting = true;
-    m_errors.showError(this, message);
+    m_errors.showError(this, summary, detail);
     m_reporting = false;
 }
 
@@ -304,6 +305,7 @@ QAction* Form1::menuAction(const QString& name) const {
 }
 
 void Form1::mnuDeal_Click() {
+    endDragBeforeCommand();
     BusyCursor busy(this);
     // The game deals onto a bare table; its drawing keeps the engine's copy current.
     forward(QStringLiteral("dealing"), [this](GamePlugin& game) {
@@ -313,28 +315,34 @@ void Form1::mnuDeal_Click() {
 }
 
 void Form1::mnuSettings_Click() {
+    endDragBeforeCommand();
     BusyCursor busy(this);
     forward(QStringLiteral("opening the game's settings"), [this](GamePlugin& game) {
         m_engine->TakeScreenShot(hDC());
         game.mnuSettings_Click(hDC());
     });
+    returnFocus(this);
 }
 
 void Form1::mnuInstructions_Click() {
+    endDragBeforeCommand();
     BusyCursor busy(this);
     forward(QStringLiteral("opening the instructions"), [this](GamePlugin& game) {
         m_engine->TakeScreenShot(hDC());
         game.mnuInstructions_Click(hDC());
     });
+    returnFocus(this);
 }
 
 void Form1::mnuExit_Click() {
+    endDragBeforeCommand();
     BusyCursor busy(this);
     Form_Unload();
     close();
 }
 
 void Form1::mnuDeck_Click() {
+    endDragBeforeCommand();
     BusyCursor busy(this);
     guarded(QStringLiteral("opening the deck chooser"), [this] {
         // What the table shows now is what comes back when the chooser goes away.
@@ -344,6 +352,7 @@ void Form1::mnuDeck_Click() {
 }
 
 void Form1::mnuGame_Click() {
+    endDragBeforeCommand();
     BusyCursor busy(this);
     guarded(QStringLiteral("opening the game chooser"), [this] {
         m_engine->TakeScreenShot(hDC());
@@ -352,11 +361,13 @@ void Form1::mnuGame_Click() {
 }
 
 void Form1::mnuBackground_Click() {
+    endDragBeforeCommand();
     BusyCursor busy(this);
     guarded(QStringLiteral("changing the background"), [this] {
         // A cancelled chooser hands back the colour it was opened on, which is applied
         // again like a new one.
         const QColor chosen = m_colors.chooseColor(this, m_backColor);
+        returnFocus(this);
         if (chosen.isValid())
             m_backColor = chosen;
         m_engine->SetBackground(colorValue(m_backColor));
@@ -365,6 +376,13 @@ void Form1::mnuBackground_Click() {
         Form_Paint();
         m_table->presentChanges();
     });
+}
+
+void Form1::endDragBeforeCommand() {
+    // A snapshot taken now would hold the card under the pointer, and a chooser over the
+    // table would leave it floating: the drop comes first, so that an illegal one slides
+    // home.
+    m_table->releaseHeldButtons();
 }
 
 void Form1::openDeckChooser() {

@@ -28,6 +28,7 @@ namespace halvane {
 class ColorChooser;
 class ErrorReporter;
 class FileChooser;
+struct FailureReport;
 class Form2;
 class Form4;
 class GamePlugin;
@@ -73,7 +74,7 @@ public:
     void setCardBack(std::int16_t back) override { m_cardBack = back; }
     void startGame(const QString& name, const QString& plugin) override;
     QWidget* tableWindow() override { return this; }
-    void reportError(const QString& message) override;
+    void reportError(const QString& summary, const QString& detail) override;
 
     TableWidget* table() const { return m_table; }
     std::int32_t hDC() const;
@@ -98,6 +99,9 @@ private:
     void Form_DblClick() override;
 
     void buildMenus();
+    // Every menu command first ends a press on the table, as if released where the
+    // pointer is.
+    void endDragBeforeCommand();
     void openDeckChooser();
     void openGameChooser();
     void loadSettings();
@@ -108,6 +112,7 @@ private:
     // Runs `step` at an event boundary: a failure is reported, `what` saying what the
     // user was doing. Returns false when it failed.
     bool guarded(const QString& what, const std::function<void()>& step);
+    void report(const FailureReport& failure);
     // A forwarded game event: guarded, then whatever the game drew is shown.
     void forward(const QString& what, const std::function<void(GamePlugin&)>& call);
 

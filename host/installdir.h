@@ -4,18 +4,18 @@
 // user's own game plug-ins. A first start fills it from the template shipped beside the
 // program (<prefix>/share/halvane, the same layout in the build tree).
 
-#include <QString>
+#include "host/usererror.h"
 
-#include <stdexcept>
+#include <QString>
 
 namespace halvane {
 
 // The folder cannot be set up: the template is missing or incomplete, a folder cannot be
 // created or a file cannot be copied, or the folder exists without its settings file.
 // The message names the paths involved.
-class InstallError : public std::runtime_error {
+class InstallError : public UserError {
 public:
-    using std::runtime_error::runtime_error;
+    using UserError::UserError;
 };
 
 class InstallDir {

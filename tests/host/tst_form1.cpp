@@ -108,7 +108,9 @@ private:
 class FakeReporter : public ErrorReporter {
 public:
     QStringList messages;
-    void showError(QWidget*, const QString& message) override { messages << message; }
+    void showError(QWidget*, const QString& summary, const QString& detail) override {
+        messages << (detail.isEmpty() ? summary : summary + "\n" + detail);
+    }
 };
 
 class FakeColors : public ColorChooser {
@@ -300,8 +302,12 @@ private slots:
         QTest::newRow("deck list without its terminator")
             << std::optional<QByteArray>("[Decks]\r\nA=a.bmp\r\n") << ""
             << QStringList{"solitaire.ini"};
+        // The settings file is at fault, not the plug-in.
         QTest::newRow("empty plug-in name")
-            << with([](SettingsText& t) { t.plugin.clear(); }) << "" << QStringList{".GamePlay"};
+            << with([](SettingsText& t) { t.plugin.clear(); }) << ""
+            << QStringList{"solitaire.ini line 10", "names no plug-in"};
+        QTest::newRow("empty settings file")
+            << std::optional<QByteArray>("") << "" << QStringList{"solitaire.ini is empty"};
         QTest::newRow("plug-in not installed") << with([](SettingsText& t) { t.plugin = "Absent"; })
                                                << "" << QStringList{"Absent.GamePlay"};
         QTest::newRow("plug-in name in another case")
@@ -336,7 +342,7 @@ private slots:
         QCOMPARE(status, 1);
         QCOMPARE(table.errors.messages.size(), 1);
         const QString message = table.errors.messages.front();
-        QVERIFY2(message.startsWith("Halvane could not start: "), qPrintable(message));
+        QVERIFY2(message.startsWith("Halvane could not start."), qPrintable(message));
         for (const QString& part : named)
             QVERIFY2(message.contains(part), qPrintable(message));
         QVERIFY2(standardError.contains(message.toLocal8Bit()), standardError.constData());

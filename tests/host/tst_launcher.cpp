@@ -22,7 +22,9 @@ namespace {
 class FakeReporter : public ErrorReporter {
 public:
     QStringList messages;
-    void showError(QWidget*, const QString& message) override { messages << message; }
+    void showError(QWidget*, const QString& summary, const QString& detail) override {
+        messages << (detail.isEmpty() ? summary : summary + "\n" + detail);
+    }
 };
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -147,7 +149,7 @@ private slots:
         FakeReporter errors;
         QVERIFY(!Launcher::prepare(prefix + "/bin", errors).has_value());
         QCOMPARE(errors.messages.size(), 1);
-        QVERIFY2(errors.messages.front().startsWith("Halvane could not start: "),
+        QVERIFY2(errors.messages.front().startsWith("Halvane could not start."),
                  qPrintable(errors.messages.front()));
         QVERIFY(!QFile::exists(home + "/solitaire.ini"));
         QVERIFY(com::PluginFolders().isEmpty());
