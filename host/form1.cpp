@@ -26,12 +26,15 @@
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
+#include <utility>
 
 namespace halvane {
 
 namespace {
 
 const QString CaptionMiddle = QStringLiteral(" - by Orrelby - ");
+// The deck shipped with the table, which stands in for a deck picture that is gone.
+const QString StandardDeck = QStringLiteral("Standard.bmp");
 
 std::int32_t colorValue(const QColor& color) {
     return std::int32_t(gdi::RGB(color.red(), color.green(), color.blue()));
@@ -74,14 +77,7 @@ void Form1::Form_Load() {
     updateCaption();
 
     m_engine->SetCurrentDirectory(m_settings.InstallDir);
-    const com::Boolean ready =
-        m_engine->InitializeDeck(hDC(), com::Variant::fromString(m_settings.CurrentDeckFile));
-    if (ready == com::False)
-        throw std::runtime_error(
-            QStringLiteral("InitializeDeck could not create the drawing surfaces for the deck "
-                           "\"%1\"")
-                .arg(m_settings.CurrentDeckFile)
-                .toStdString());
+    initializeDeck();
     m_deckReady = true;
     m_engine->SetCardBack(m_cardBack);
     // Card corners carry the table's colour from the first deal on.
@@ -105,7 +101,44 @@ int Form1::startUp() {
     showMaximized();
     // Without a window manager nobody else gives the table the keyboard (F2, Ctrl+...).
     activateWindow();
+    if (m_deckNotice)
+        report(*std::exchange(m_deckNotice, std::nullopt));
     return 0;
+}
+
+void Form1::initializeDeck() {
+    const auto initialize = [this](const QString& file) {
+        if (m_engine->InitializeDeck(hDC(), com::Variant::fromString(file)) == com::False)
+            throw std::runtime_error(QStringLiteral("InitializeDeck could not create the drawing "
+                                                    "surfaces for the deck \"%1\"")
+                                         .arg(file)
+                                         .toStdString());
+    };
+    const QString wanted = m_settings.CurrentDeckFile;
+    std::exception_ptr failure;
+    try {
+        initialize(wanted);
+        return;
+    } catch (...) {
+        if (wanted == StandardDeck)
+            throw;
+        failure = std::current_exception();
+    }
+    // A deck picture deleted or broken since the last run must not keep the table from
+    // starting: the standard deck stands in, and the user is told which one is gone.
+    try {
+        initialize(StandardDeck);
+    } catch (const std::exception& error) {
+        throw std::runtime_error(QStringLiteral("the deck picture %1 cannot be used, nor the "
+                                                "standard deck %2 (%3)")
+                                     .arg(wanted, StandardDeck, QString::fromUtf8(error.what()))
+                                     .toStdString());
+    }
+    m_settings.CurrentDeckFile = StandardDeck;
+    m_deckNotice = FailureReport::of(QStringLiteral("The deck picture %1 is missing or cannot be "
+                                                    "used, so the table uses the standard deck.")
+                                         .arg(wanted),
+                                     failure);
 }
 
 void Form1::Form_Unload() {

@@ -9,6 +9,7 @@
 // reported to the user and the table keeps running. Nothing is thrown out of Qt's event
 // handlers.
 
+#include "host/dialogs/failurereport.h"
 #include "host/hostsettings.h"
 #include "host/tableevents.h"
 #include "host/tablehost.h"
@@ -28,7 +29,6 @@ namespace halvane {
 class ColorChooser;
 class ErrorReporter;
 class FileChooser;
-struct FailureReport;
 class Form2;
 class Form4;
 class GamePlugin;
@@ -105,6 +105,8 @@ private:
     void openDeckChooser();
     void openGameChooser();
     void loadSettings();
+    // InitializeDeck with the current deck, or with the standard deck when that fails.
+    void initializeDeck();
     void saveSettings();
     void coverScreen();
     void clearWindow();
@@ -134,6 +136,7 @@ private:
     bool m_reporting = false;
     bool m_paintReportPending = false;
     std::optional<int> m_exitStatus;
+    std::optional<FailureReport> m_deckNotice; // told once the table shows
 };
 
 } // namespace halvane

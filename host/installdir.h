@@ -7,6 +7,7 @@
 #include "host/usererror.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace halvane {
 
@@ -45,6 +46,12 @@ public:
     // but no settings file: the user's table lost its settings, which must not be
     // replaced by the defaults behind their back.
     static bool installIfNeeded(const QString& installDir, const QString& templateDir);
+
+    // Puts back every deck picture and description of the template's "cards" folder that
+    // is missing from `installDir`'s (the folder itself included), and returns their
+    // paths relative to `installDir`. What is there, whatever it holds, stays. Throws
+    // InstallError when a folder cannot be created or a file cannot be copied.
+    static QStringList restoreDecks(const QString& installDir, const QString& templateDir);
 };
 
 } // namespace halvane

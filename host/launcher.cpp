@@ -37,7 +37,16 @@ QIcon Launcher::programIcon(const QString& exeDir) {
 std::optional<QString> Launcher::prepare(const QString& exeDir, ErrorReporter& errors) {
     try {
         const QString installDir = InstallDir::path();
-        InstallDir::installIfNeeded(installDir, InstallDir::templateFor(exeDir));
+        const QString templateDir = InstallDir::templateFor(exeDir);
+        // A deck picture gone from the table folder is put back before start-up needs it.
+        if (!InstallDir::installIfNeeded(installDir, templateDir)) {
+            try {
+                InstallDir::restoreDecks(installDir, templateDir);
+            } catch (const InstallError& error) {
+                // The table can still start on the decks that are there.
+                std::fprintf(stderr, "halvane: %s\n", error.what());
+            }
+        }
         PluginFolders::addForProgram(exeDir, installDir);
         return installDir;
     } catch (...) {

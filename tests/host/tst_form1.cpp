@@ -256,6 +256,39 @@ private slots:
         QCOMPARE(table.form->windowTitle(), caption);
     }
 
+    // A caption beyond what the window system can carry is cut, not sent whole.
+    void longCaptionIsCut() {
+        SettingsText text;
+        text.webSite = QString(20000, QLatin1Char('w'));
+        TestHome home(text.bytes());
+        Table table;
+        QVERIFY(table.start());
+        const QString caption = table.form->windowTitle();
+        QCOMPARE(caption.size(), 1000);
+        QVERIFY(caption.startsWith("Recording Game - by Orrelby - www"));
+        QCOMPARE(caption.back(), QChar(0x2026));
+    }
+
+    // A deck picture gone since the last run: the standard deck stands in and the user
+    // is told which deck is missing.
+    void missingDeckFallsBackToTheStandardDeck() {
+        SettingsText text;
+        text.deckFile = "Gone.bmp";
+        TestHome home(text.bytes());
+        deckPicture().save(home.path() + "/cards/Standard.bmp", "BMP");
+        Table table;
+        QVERIFY(table.start());
+        const QStringList decks = FixtureLog::entries().filter("engine:InitializeDeck");
+        QCOMPARE(decks, (QStringList{"engine:InitializeDeck Gone.bmp",
+                                     "engine:InitializeDeck Standard.bmp"}));
+        QCOMPARE(table.form->settings().CurrentDeckFile, QStringLiteral("Standard.bmp"));
+        QCOMPARE(table.errors.messages.size(), 1);
+        const QString summary = table.errors.messages.front().section('\n', 0, 0);
+        QVERIFY2(summary.contains("Gone.bmp") && summary.contains("standard deck"),
+                 qPrintable(summary));
+        QVERIFY(table.form->isVisible());
+    }
+
     // Only backs 1 to 8 exist; any other number from the file becomes back 1 and never
     // reaches the engine.
     void cardBackFromTheFileIsInEffectForTheGame_data() {
@@ -421,6 +454,80 @@ private slots:
                          "game:Form_MouseUp hdc=" + h + " Button=1 Shift=0 X=50 Y=60" + tail,
                          "game:Form_DblClick hdc=" + h + tail,
                          "game:Form_MouseUp hdc=" + h + " Button=1 Shift=0 X=50 Y=60" + tail}));
+    }
+
+    // A command that covers the table first ends the press, as if released where the
+    // pointer is; the real release that follows is not a second drop.
+    void commandDuringAPressEndsItFirst_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("deal") << "mnuDeal"
+                              << "game:mnuDeal_Click";
+        QTest::newRow("settings") << "mnuSettings"
+                                  << "engine:TakeScreenShot";
+        QTest::newRow("instructions") << "MnuInstructions"
+                                      << "engine:TakeScreenShot";
+        QTest::newRow("deck chooser") << "mnuDeck"
+                                      << "engine:TakeScreenShot";
+        QTest::newRow("game chooser") << "mnuGame"
+                                      << "engine:TakeScreenShot";
+        QTest::newRow("background") << "mnuBackground"
+                                    << "engine:SetBackground ffffff";
+    }
+    void commandDuringAPressEndsItFirst() {
+        QFETCH(QString, menu);
+        QFETCH(QString, command);
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        QTRY_VERIFY(!table.form->firstPaint());
+        const QString h = QString::number(table.hdc());
+        const QString tail = " busy=0 probe=-";
+        table.mouse(QEvent::MouseButtonPress, {10, 20}, Qt::LeftButton, Qt::LeftButton);
+        table.mouse(QEvent::MouseMove, {200, 150}, Qt::NoButton, Qt::LeftButton);
+        qsizetype mark = FixtureLog::entries().size();
+        table.trigger(menu.toLatin1().constData());
+        const QStringList entries = logFrom(mark);
+        QVERIFY(entries.size() >= 2);
+        QCOMPARE(entries[0], "game:Form_MouseUp hdc=" + h + " Button=1 Shift=0 X=200 Y=150" + tail);
+        QVERIFY2(entries[1].startsWith(command), qPrintable(entries[1]));
+        // The button comes up after the command: no second drop, and moves hold no button.
+        mark = FixtureLog::entries().size();
+        table.mouse(QEvent::MouseMove, {205, 155}, Qt::NoButton, Qt::LeftButton);
+        table.mouse(QEvent::MouseButtonRelease, {210, 160}, Qt::LeftButton, {});
+        table.mouse(QEvent::MouseButtonPress, {5, 6}, Qt::LeftButton, Qt::LeftButton);
+        table.mouse(QEvent::MouseButtonRelease, {5, 6}, Qt::LeftButton, {});
+        QCOMPARE(
+            logFrom(mark),
+            (QStringList{"game:Form_MouseMove hdc=" + h + " Button=0 Shift=0 X=205 Y=155" + tail,
+                         "game:Form_MouseDown hdc=" + h + " Button=1 Shift=0 X=5 Y=6" + tail,
+                         "game:Form_MouseUp hdc=" + h + " Button=1 Shift=0 X=5 Y=6" + tail}));
+        // Without a press, a command starts at once.
+        mark = FixtureLog::entries().size();
+        table.trigger(menu.toLatin1().constData());
+        QVERIFY2(logFrom(mark).value(0).startsWith(command), qPrintable(logFrom(mark).join('|')));
+    }
+
+    // After a window over the table closes, the keyboard is the table's again, whichever
+    // window the window system left active.
+    void focusReturnsToTheTableAfterACoveringWindow_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("game settings") << "mnuSettings";
+        QTest::newRow("instructions") << "MnuInstructions";
+        QTest::newRow("colour chooser") << "mnuBackground";
+    }
+    void focusReturnsToTheTableAfterACoveringWindow() {
+        QFETCH(QString, menu);
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        QWidget elsewhere;
+        elsewhere.show();
+        QApplication::setActiveWindow(&elsewhere);
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        table.trigger(menu.toLatin1().constData());
+        QTRY_COMPARE(QApplication::activeWindow(), table.form.get());
+        QCOMPARE(QApplication::focusWidget(), table.form->table());
     }
 
     // --- Menus -----------------------------------------------------------------------------
