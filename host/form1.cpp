@@ -16,6 +16,7 @@
 #include "platform/gdi/gdi.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -284,8 +285,12 @@ void Form1::reportError(const QString& summary, const QString& detail) {
     if (m_reporting)
         return;
     m_reporting = true;
+    const QPointer<QWidget> active = QApplication::activeWindow();
     m_errors.showError(this, summary, detail);
     m_reporting = false;
+    // The keyboard goes back to the window that was active (a chooser), else the table.
+    if (isVisible())
+        returnFocus(active ? active.data() : this);
 }
 
 // --- Menus ---------------------------------------------------------------------------------

@@ -60,6 +60,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // The table shows no focus: gaining or losing it repaints nothing (a paint restores
+    // the table from the engine's copy, which would hide a card being dragged).
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
 
 private:
     void coverAtLeast(QSize size);

@@ -108,8 +108,11 @@ private:
 class FakeReporter : public ErrorReporter {
 public:
     QStringList messages;
+    std::function<void()> whileShown; // what happens while the user reads the message
     void showError(QWidget*, const QString& summary, const QString& detail) override {
         messages << (detail.isEmpty() ? summary : summary + "\n" + detail);
+        if (whileShown)
+            whileShown();
     }
 };
 
@@ -526,6 +529,27 @@ private slots:
         QApplication::setActiveWindow(&elsewhere);
         QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
         table.trigger(menu.toLatin1().constData());
+        QTRY_COMPARE(QApplication::activeWindow(), table.form.get());
+        QCOMPARE(QApplication::focusWidget(), table.form->table());
+    }
+
+    // A message box takes the keyboard; once it is closed the table has it again.
+    void focusReturnsToTheTableAfterAMessage() {
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        QApplication::setActiveWindow(table.form.get());
+        QVERIFY(QTest::qWaitForWindowActive(table.form.get()));
+        QWidget box;
+        table.errors.whileShown = [&box] {
+            box.show();
+            QApplication::setActiveWindow(&box);
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+            box.hide();
+        };
+        FixtureLog::failNext("mnuDeal_Click");
+        table.trigger("mnuDeal");
+        QCOMPARE(table.errors.messages.size(), 1);
         QTRY_COMPARE(QApplication::activeWindow(), table.form.get());
         QCOMPARE(QApplication::focusWidget(), table.form->table());
     }
