@@ -10,6 +10,7 @@
 #include "host/errorreporter.h"
 #include "host/filechooser.h"
 #include "host/form1.h"
+#include "host/messageboxreporter.h"
 #include "host/tablewidget.h"
 #include "platform/com/components.h"
 #include "platform/gdi/gdi.h"
@@ -21,10 +22,12 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 #include <functional>
@@ -107,10 +110,12 @@ private:
 
 class FakeReporter : public ErrorReporter {
 public:
-    QStringList messages;
+    QStringList messages; // summary and detail, one text
+    QList<QPair<QString, QString>> parts;
     std::function<void()> whileShown; // what happens while the user reads the message
     void showError(QWidget*, const QString& summary, const QString& detail) override {
         messages << (detail.isEmpty() ? summary : summary + "\n" + detail);
+        parts.append({summary, detail});
         if (whileShown)
             whileShown();
     }
@@ -531,6 +536,74 @@ private slots:
         table.trigger(menu.toLatin1().constData());
         QTRY_COMPARE(QApplication::activeWindow(), table.form.get());
         QCOMPARE(QApplication::focusWidget(), table.form->table());
+    }
+
+    // Messages lead with a plain sentence; what only a developer reads (method names, the
+    // engine's words) is the detail. A settings file fault is written for users: it
+    // stays in the sentence.
+    void messagesLeadWithAPlainSentence_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("detailNames");
+        QTest::newRow("engine call at start-up") << SettingsText().bytes() << "engine:SetCardBack"
+                                                 << ""
+                                                 << "Halvane could not start."
+                                                 << "SetCardBack";
+        QTest::newRow("empty settings file")
+            << QByteArray() << ""
+            << ""
+            << "Halvane could not start. " + QDir::tempPath() << "";
+        QTest::newRow("game command while playing")
+            << SettingsText().bytes() << "mnuSettings_Click"
+            << "mnuSettings"
+            << "Something went wrong while opening the game's settings; the table goes on."
+            << "mnuSettings_Click";
+    }
+    void messagesLeadWithAPlainSentence() {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, failure);
+        QFETCH(QString, menu);
+        QFETCH(QString, summary);
+        QFETCH(QString, detailNames);
+        TestHome home(settings);
+        Table table;
+        if (!failure.isEmpty())
+            FixtureLog::failNext(failure);
+        standardErrorOf([&] {
+            if (table.form->startUp() == 0)
+                table.trigger(menu.toLatin1().constData());
+        });
+        QCOMPARE(table.errors.parts.size(), 1);
+        const auto& [shown, detail] = table.errors.parts.front();
+        QVERIFY2(shown.startsWith(summary), qPrintable(shown));
+        if (detailNames.isEmpty()) {
+            QVERIFY(detail.isEmpty());
+        } else {
+            QVERIFY2(detail.contains(detailNames), qPrintable(detail));
+            QVERIFY2(!shown.contains(detailNames), qPrintable(shown));
+        }
+    }
+
+    void messageBoxShowsTheSentenceAndKeepsTheDetailAside() {
+        const QString longSentence = "The deck picture cannot be used. " + QString(5000, 'x');
+        QString text, detail;
+        std::function<void()> answer = [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) {
+                QTimer::singleShot(10, answer); // not up yet
+                return;
+            }
+            text = box->text();
+            detail = box->detailedText();
+            box->accept();
+        };
+        QTimer::singleShot(0, answer);
+        MessageBoxReporter().showError(nullptr, longSentence, "SetDeck: starts with \"BM\"");
+        QCOMPARE(text.size(), 1000);
+        QVERIFY(text.startsWith("The deck picture cannot be used. xxx"));
+        QCOMPARE(detail, QStringLiteral("SetDeck: starts with \"BM\""));
     }
 
     // A message box takes the keyboard; once it is closed the table has it again.
