@@ -11,8 +11,9 @@ namespace halvane {
 class ErrorReporter {
 public:
     virtual ~ErrorReporter() = default;
-    // Shows `message` to the user and returns once they have seen it.
-    virtual void showError(QWidget* parent, const QString& message) = 0;
+    // Shows `summary`, a plain sentence, with `detail` (the technical part; may be empty)
+    // to be seen on demand, and returns once the user has seen it.
+    virtual void showError(QWidget* parent, const QString& summary, const QString& detail) = 0;
 };
 
 } // namespace halvane

@@ -2,6 +2,8 @@
 
 #include "engine/_class1.h"
 #include "host/dialogs/busycursor.h"
+#include "host/dialogs/failurereport.h"
+#include "host/dialogs/focusreturn.h"
 #include "host/dialogs/form2.h"
 #include "host/dialogs/form4.h"
 #include "host/errorreporter.h"
@@ -10,9 +12,11 @@
 #include "host/installdir.h"
 #include "host/settingsfile.h"
 #include "host/tablewidget.h"
+#include "host/windowtext.h"
 #include "platform/gdi/gdi.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -23,25 +27,18 @@
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
+#include <utility>
 
 namespace halvane {
 
 namespace {
 
 const QString CaptionMiddle = QStringLiteral(" - by Orrelby - ");
+// The deck shipped with the table, which stands in for a deck picture that is gone.
+const QString StandardDeck = QStringLiteral("Standard.bmp");
 
 std::int32_t colorValue(const QColor& color) {
     return std::int32_t(gdi::RGB(color.red(), color.green(), color.blue()));
-}
-
-QString describe(const std::exception_ptr& failure) {
-    try {
-        std::rethrow_exception(failure);
-    } catch (const std::exception& error) {
-        return QString::fromUtf8(error.what());
-    } catch (...) {
-        return QStringLiteral("an unknown error");
-    }
 }
 
 } // namespace
@@ -54,6 +51,7 @@ Form1::Form1(std::unique_ptr<dorvik::_Class1> engine, ErrorReporter& errors, Col
         throw std::invalid_argument("Form1 needs an engine object");
     m_table = new TableWidget(*this, this);
     setCentralWidget(m_table);
+    setFocusProxy(m_table); // giving the window the focus gives it to the table
     buildMenus();
 }
 
@@ -80,14 +78,7 @@ void Form1::Form_Load() {
     updateCaption();
 
     m_engine->SetCurrentDirectory(m_settings.InstallDir);
-    const com::Boolean ready =
-        m_engine->InitializeDeck(hDC(), com::Variant::fromString(m_settings.CurrentDeckFile));
-    if (ready == com::False)
-        throw std::runtime_error(
-            QStringLiteral("InitializeDeck could not create the drawing surfaces for the deck "
-                           "\"%1\"")
-                .arg(m_settings.CurrentDeckFile)
-                .toStdString());
+    initializeDeck();
     m_deckReady = true;
     m_engine->SetCardBack(m_cardBack);
     // Card corners carry the table's colour from the first deal on.
@@ -103,16 +94,52 @@ int Form1::startUp() {
     try {
         Form_Load();
     } catch (...) {
-        const QString message =
-            QStringLiteral("Halvane could not start: %1").arg(describe(std::current_exception()));
-        reportError(message);
+        report(FailureReport::of(QStringLiteral("Halvane could not start."),
+                                 std::current_exception()));
         return 1;
     }
     coverScreen();
     showMaximized();
     // Without a window manager nobody else gives the table the keyboard (F2, Ctrl+...).
     activateWindow();
+    if (m_deckNotice)
+        report(*std::exchange(m_deckNotice, std::nullopt));
     return 0;
+}
+
+void Form1::initializeDeck() {
+    const auto initialize = [this](const QString& file) {
+        if (m_engine->InitializeDeck(hDC(), com::Variant::fromString(file)) == com::False)
+            throw std::runtime_error(QStringLiteral("InitializeDeck could not create the drawing "
+                                                    "surfaces for the deck \"%1\"")
+                                         .arg(file)
+                                         .toStdString());
+    };
+    const QString wanted = m_settings.CurrentDeckFile;
+    std::exception_ptr failure;
+    try {
+        initialize(wanted);
+        return;
+    } catch (...) {
+        if (wanted == StandardDeck)
+            throw;
+        failure = std::current_exception();
+    }
+    // A deck picture deleted or broken since the last run must not keep the table from
+    // starting: the standard deck stands in, and the user is told which one is gone.
+    try {
+        initialize(StandardDeck);
+    } catch (const std::exception& error) {
+        throw std::runtime_error(QStringLiteral("the deck picture %1 cannot be used, nor the "
+                                                "standard deck %2 (%3)")
+                                     .arg(wanted, StandardDeck, QString::fromUtf8(error.what()))
+                                     .toStdString());
+    }
+    m_settings.CurrentDeckFile = StandardDeck;
+    m_deckNotice = FailureReport::of(QStringLiteral("The deck picture %1 is missing or cannot be "
+                                                    "used, so the table uses the standard deck.")
+                                         .arg(wanted),
+                                     failure);
 }
 
 void Form1::Form_Unload() {
@@ -147,7 +174,8 @@ void Form1::coverScreen() {
 
 void Form1::loadSettings() {
     m_settings.InstallDir = InstallDir::path();
-    LoadSettings(InstallDir::settingsFile(m_settings.InstallDir), m_settings, m_cardBack);
+    LoadSettings(InstallDir::settingsFile(m_settings.InstallDir), m_settings, m_cardBack,
+                 SettingsUse::StartUp);
 }
 
 void Form1::saveSettings() {
@@ -172,16 +200,16 @@ void Form1::Form_Paint() {
     } catch (...) {
         // A message box must not open inside a paint event; the user is told once the
         // paint is over, and paints failing meanwhile add no further boxes.
-        const QString message = QStringLiteral("Failed while painting the table: %1")
-                                    .arg(describe(std::current_exception()));
+        const FailureReport failure = FailureReport::of(
+            QStringLiteral("The table could not be drawn."), std::current_exception());
         if (m_paintReportPending)
             return;
         m_paintReportPending = true;
         QMetaObject::invokeMethod(
             this,
-            [this, message] {
+            [this, failure] {
                 m_paintReportPending = false;
-                reportError(message);
+                report(failure);
             },
             Qt::QueuedConnection);
     }
@@ -196,7 +224,8 @@ void Form1::clearWindow() {
 }
 
 void Form1::updateCaption() {
-    setWindowTitle(m_settings.CurrentGameName + CaptionMiddle + m_settings.WebSite);
+    setWindowTitle(
+        WindowText::cut(m_settings.CurrentGameName + CaptionMiddle + m_settings.WebSite));
 }
 
 // --- The mouse -----------------------------------------------------------------------------
@@ -236,22 +265,32 @@ bool Form1::guarded(const QString& what, const std::function<void()>& step) {
         step();
         return true;
     } catch (...) {
-        reportError(
-            QStringLiteral("Failed while %1: %2").arg(what, describe(std::current_exception())));
+        report(FailureReport::of(
+            QStringLiteral("Something went wrong while %1; the table goes on.").arg(what),
+            std::current_exception()));
         return false;
     }
 }
 
-void Form1::reportError(const QString& message) {
-    std::fprintf(stderr, "halvane: %s\n", message.toLocal8Bit().constData());
+void Form1::report(const FailureReport& failure) {
+    reportError(failure.summary, failure.detail);
+}
+
+void Form1::reportError(const QString& summary, const QString& detail) {
+    const QString text = FailureReport{summary, detail}.text();
+    std::fprintf(stderr, "halvane: %s\n", text.toLocal8Bit().constData());
     std::fflush(stderr);
     // A failure inside the message box's own event loop (a paint, say) goes to standard
     // error only, so that one fault cannot stack up boxes.
     if (m_reporting)
         return;
     m_reporting = true;
-    m_errors.showError(this, message);
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    m_errors.showError(this, summary, detail);
     m_reporting = false;
+    // The keyboard goes back to the window that was active (a chooser), else the table.
+    if (isVisible())
+        returnFocus(active ? active.data() : this);
 }
 
 // --- Menus ---------------------------------------------------------------------------------
@@ -304,6 +343,7 @@ QAction* Form1::menuAction(const QString& name) const {
 }
 
 void Form1::mnuDeal_Click() {
+    endDragBeforeCommand();
     BusyCursor busy(this);
     // The game deals onto a bare table; its drawing keeps the engine's copy current.
     forward(QStringLiteral("dealing"), [this](GamePlugin& game) {
@@ -313,28 +353,34 @@ void Form1::mnuDeal_Click() {
 }
 
 void Form1::mnuSettings_Click() {
+    endDragBeforeCommand();
     BusyCursor busy(this);
     forward(QStringLiteral("opening the game's settings"), [this](GamePlugin& game) {
         m_engine->TakeScreenShot(hDC());
         game.mnuSettings_Click(hDC());
     });
+    returnFocus(this);
 }
 
 void Form1::mnuInstructions_Click() {
+    endDragBeforeCommand();
     BusyCursor busy(this);
     forward(QStringLiteral("opening the instructions"), [this](GamePlugin& game) {
         m_engine->TakeScreenShot(hDC());
         game.mnuInstructions_Click(hDC());
     });
+    returnFocus(this);
 }
 
 void Form1::mnuExit_Click() {
+    endDragBeforeCommand();
     BusyCursor busy(this);
     Form_Unload();
     close();
 }
 
 void Form1::mnuDeck_Click() {
+    endDragBeforeCommand();
     BusyCursor busy(this);
     guarded(QStringLiteral("opening the deck chooser"), [this] {
         // What the table shows now is what comes back when the chooser goes away.
@@ -344,6 +390,7 @@ void Form1::mnuDeck_Click() {
 }
 
 void Form1::mnuGame_Click() {
+    endDragBeforeCommand();
     BusyCursor busy(this);
     guarded(QStringLiteral("opening the game chooser"), [this] {
         m_engine->TakeScreenShot(hDC());
@@ -352,11 +399,13 @@ void Form1::mnuGame_Click() {
 }
 
 void Form1::mnuBackground_Click() {
+    endDragBeforeCommand();
     BusyCursor busy(this);
     guarded(QStringLiteral("changing the background"), [this] {
         // A cancelled chooser hands back the colour it was opened on, which is applied
         // again like a new one.
         const QColor chosen = m_colors.chooseColor(this, m_backColor);
+        returnFocus(this);
         if (chosen.isValid())
             m_backColor = chosen;
         m_engine->SetBackground(colorValue(m_backColor));
@@ -365,6 +414,13 @@ void Form1::mnuBackground_Click() {
         Form_Paint();
         m_table->presentChanges();
     });
+}
+
+void Form1::endDragBeforeCommand() {
+    // A snapshot taken now would hold the card under the pointer, and a chooser over the
+    // table would leave it floating: the drop comes first, so that an illegal one slides
+    // home.
+    m_table->releaseHeldButtons();
 }
 
 void Form1::openDeckChooser() {

@@ -9,6 +9,7 @@
 // reported to the user and the table keeps running. Nothing is thrown out of Qt's event
 // handlers.
 
+#include "host/dialogs/failurereport.h"
 #include "host/hostsettings.h"
 #include "host/tableevents.h"
 #include "host/tablehost.h"
@@ -73,7 +74,7 @@ public:
     void setCardBack(std::int16_t back) override { m_cardBack = back; }
     void startGame(const QString& name, const QString& plugin) override;
     QWidget* tableWindow() override { return this; }
-    void reportError(const QString& message) override;
+    void reportError(const QString& summary, const QString& detail) override;
 
     TableWidget* table() const { return m_table; }
     std::int32_t hDC() const;
@@ -98,9 +99,14 @@ private:
     void Form_DblClick() override;
 
     void buildMenus();
+    // Every menu command first ends a press on the table, as if released where the
+    // pointer is.
+    void endDragBeforeCommand();
     void openDeckChooser();
     void openGameChooser();
     void loadSettings();
+    // InitializeDeck with the current deck, or with the standard deck when that fails.
+    void initializeDeck();
     void saveSettings();
     void coverScreen();
     void clearWindow();
@@ -108,6 +114,7 @@ private:
     // Runs `step` at an event boundary: a failure is reported, `what` saying what the
     // user was doing. Returns false when it failed.
     bool guarded(const QString& what, const std::function<void()>& step);
+    void report(const FailureReport& failure);
     // A forwarded game event: guarded, then whatever the game drew is shown.
     void forward(const QString& what, const std::function<void(GamePlugin&)>& call);
 
@@ -129,6 +136,7 @@ private:
     bool m_reporting = false;
     bool m_paintReportPending = false;
     std::optional<int> m_exitStatus;
+    std::optional<FailureReport> m_deckNotice; // told once the table shows
 };
 
 } // namespace halvane

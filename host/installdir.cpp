@@ -60,9 +60,10 @@ void makeFolder(const QString& folder) {
         fail(QStringLiteral("cannot create the folder %1").arg(folder));
 }
 
-void copyFile(const QString& from, const QString& to) {
+// Copies `from` to `to` unless something is there already; true when it copied.
+bool copyFile(const QString& from, const QString& to) {
     if (QFileInfo::exists(to) || QFileInfo(to).isSymLink())
-        return; // never overwrite
+        return false; // never overwrite
     QFile source(from);
     // QFile::copy writes a temporary file and renames it, so a cut-short copy leaves
     // no half file behind.
@@ -71,6 +72,24 @@ void copyFile(const QString& from, const QString& to) {
     // The template may be read-only (an installed share folder); the user's copy is theirs.
     QFile::setPermissions(to, QFile::permissions(to) | QFileDevice::WriteOwner |
                                   QFileDevice::ReadOwner);
+    return true;
+}
+
+// Copies what `installDir` lacks of the template's `folder`; returns the copied files,
+// relative to `installDir`.
+QStringList copyMissing(const QString& installDir, const QString& templateDir,
+                        const QString& folder) {
+    makeFolder(QDir(installDir).filePath(folder));
+    if (!QFileInfo(QDir(templateDir).filePath(folder)).isDir())
+        return {};
+    QStringList copied;
+    for (const QString& relative : filesBelow(templateDir, folder)) {
+        const QString to = QDir(installDir).filePath(relative);
+        makeFolder(QFileInfo(to).path());
+        if (copyFile(QDir(templateDir).filePath(relative), to))
+            copied.append(relative);
+    }
+    return copied;
 }
 
 } // namespace
@@ -115,18 +134,14 @@ bool InstallDir::installIfNeeded(const QString& installDir, const QString& templ
                  .arg(settings));
 
     makeFolder(installDir);
-    for (const QString& folder : CopiedFolders) {
-        makeFolder(QDir(installDir).filePath(folder));
-        if (!QFileInfo(QDir(templateDir).filePath(folder)).isDir())
-            continue;
-        for (const QString& relative : filesBelow(templateDir, folder)) {
-            const QString to = QDir(installDir).filePath(relative);
-            makeFolder(QFileInfo(to).path());
-            copyFile(QDir(templateDir).filePath(relative), to);
-        }
-    }
+    for (const QString& folder : CopiedFolders)
+        copyMissing(installDir, templateDir, folder);
     copyFile(templateSettings, settings);
     return true;
+}
+
+QStringList InstallDir::restoreDecks(const QString& installDir, const QString& templateDir) {
+    return copyMissing(installDir, templateDir, QStringLiteral("cards"));
 }
 
 } // namespace halvane

@@ -4,18 +4,19 @@
 // user's own game plug-ins. A first start fills it from the template shipped beside the
 // program (<prefix>/share/halvane, the same layout in the build tree).
 
-#include <QString>
+#include "host/usererror.h"
 
-#include <stdexcept>
+#include <QString>
+#include <QStringList>
 
 namespace halvane {
 
 // The folder cannot be set up: the template is missing or incomplete, a folder cannot be
 // created or a file cannot be copied, or the folder exists without its settings file.
 // The message names the paths involved.
-class InstallError : public std::runtime_error {
+class InstallError : public UserError {
 public:
-    using std::runtime_error::runtime_error;
+    using UserError::UserError;
 };
 
 class InstallDir {
@@ -45,6 +46,12 @@ public:
     // but no settings file: the user's table lost its settings, which must not be
     // replaced by the defaults behind their back.
     static bool installIfNeeded(const QString& installDir, const QString& templateDir);
+
+    // Puts back every deck picture and description of the template's "cards" folder that
+    // is missing from `installDir`'s (the folder itself included), and returns their
+    // paths relative to `installDir`. What is there, whatever it holds, stays. Throws
+    // InstallError when a folder cannot be created or a file cannot be copied.
+    static QStringList restoreDecks(const QString& installDir, const QString& templateDir);
 };
 
 } // namespace halvane

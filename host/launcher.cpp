@@ -2,11 +2,13 @@
 
 #include "engine/class1.h"
 #include "host/colordialogchooser.h"
+#include "host/dialogs/failurereport.h"
 #include "host/dialogs/qtfilechooser.h"
 #include "host/form1.h"
 #include "host/installdir.h"
 #include "host/messageboxreporter.h"
 #include "host/pluginfolders.h"
+#include "host/shutdownsignals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,20 +37,38 @@ QIcon Launcher::programIcon(const QString& exeDir) {
 std::optional<QString> Launcher::prepare(const QString& exeDir, ErrorReporter& errors) {
     try {
         const QString installDir = InstallDir::path();
-        InstallDir::installIfNeeded(installDir, InstallDir::templateFor(exeDir));
+        const QString templateDir = InstallDir::templateFor(exeDir);
+        // A deck picture gone from the table folder is put back before start-up needs it.
+        if (!InstallDir::installIfNeeded(installDir, templateDir)) {
+            try {
+                InstallDir::restoreDecks(installDir, templateDir);
+            } catch (const InstallError& error) {
+                // The table can still start on the decks that are there.
+                std::fprintf(stderr, "halvane: %s\n", error.what());
+            }
+        }
         PluginFolders::addForProgram(exeDir, installDir);
         return installDir;
-    } catch (const std::exception& error) {
-        const QString message =
-            QStringLiteral("Halvane could not start: %1").arg(QString::fromUtf8(error.what()));
-        std::fprintf(stderr, "halvane: %s\n", message.toLocal8Bit().constData());
+    } catch (...) {
+        const FailureReport failure =
+            FailureReport::of(QStringLiteral("Halvane could not start."), std::current_exception());
+        std::fprintf(stderr, "halvane: %s\n", failure.text().toLocal8Bit().constData());
         std::fflush(stderr);
-        errors.showError(nullptr, message);
+        errors.showError(nullptr, failure.summary, failure.detail);
         return std::nullopt;
     }
 }
 
+bool Launcher::displayGiven() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
 int Launcher::run() {
+    // First of all, so that a session ending at any time from here on saves the settings
+    // (the signal waits in the event loop until the table is up).
+    ShutdownSignals shutdown;
     const QString exeDir = QCoreApplication::applicationDirPath();
     QApplication::setWindowIcon(programIcon(exeDir));
     MessageBoxReporter errors;
@@ -57,6 +77,7 @@ int Launcher::run() {
     ColorDialogChooser colors;
     QtFileChooser files;
     Form1 form(std::make_unique<dorvik::Class1>(), errors, colors, files);
+    QObject::connect(&shutdown, &ShutdownSignals::received, &form, &Form1::mnuExit_Click);
     if (const int status = form.startUp(); status != 0)
         return status;
     return QApplication::exec();

@@ -23,9 +23,14 @@ public:
     // is there.
     static QIcon programIcon(const QString& exeDir);
 
+    // False when Qt would find no display to open: neither DISPLAY nor WAYLAND_DISPLAY is
+    // set and no QT_QPA_PLATFORM is given. Asked before the application object exists,
+    // which would abort the program.
+    static bool displayGiven();
+
     // The whole program once QApplication exists: prepare, start the table window, run
-    // the event loop. Returns the exit status: 1 when start-up failed or the settings
-    // could not be saved at the end, else 0.
+    // the event loop. SIGTERM and SIGHUP end it as Exit does. Returns the exit status: 1 when
+    // start-up failed or the settings could not be saved at the end, else 0.
     static int run();
 };
 

@@ -7,7 +7,7 @@ namespace halvane {
 
 class MessageBoxReporter final : public ErrorReporter {
 public:
-    void showError(QWidget* parent, const QString& message) override;
+    void showError(QWidget* parent, const QString& summary, const QString& detail) override;
 };
 
 } // namespace halvane

@@ -4,6 +4,7 @@
 #include "platform/gdi/regularfile.h"
 
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -24,6 +25,30 @@ const QString ListEnd = QStringLiteral("-");
 
 // The largest settings file read, and so the largest written.
 constexpr qint64 MaxFileBytes = qint64(4) << 20;
+
+// What the lines after `header` should read, as every message about them ends.
+QString expectation(const QString& header) {
+    QString lines;
+    if (header == WebSiteHeader)
+        lines = QStringLiteral("comes one line of free text, the web site");
+    else if (header == CardBackHeader)
+        lines = QStringLiteral("comes one line with the card back number, such as \" 1 \"");
+    else if (header == CurrentDeckHeader)
+        lines =
+            QStringLiteral("comes one line with the deck picture file, such as \"Standard.bmp\"");
+    else if (header == CurrentGameHeader)
+        lines =
+            QStringLiteral("comes one line game name=plug-in name, such as \"Klondike=Klondike\"");
+    else if (header == DecksHeader)
+        lines = QStringLiteral("come lines deck name=deck picture file, then a line \"-\"");
+    else
+        lines = QStringLiteral("come lines game name=plug-in name, then a line \"-\"");
+    return QStringLiteral("; after a line %1 %2").arg(header, lines);
+}
+
+// The sections start-up cannot do without, in the order the file holds them.
+const QStringList RequiredHeaders = {DecksHeader, GamesHeader, CurrentDeckHeader,
+                                     CurrentGameHeader};
 
 // A line quoted in a message: long lines are cut so the message stays readable.
 QString quoted(const QString& line) {
@@ -59,6 +84,8 @@ public:
         while (m_next < m_lines.size()) {
             const int number = m_next + 1;
             const QString& line = m_lines.at(m_next++);
+            if (line.startsWith(QLatin1Char('[')))
+                m_headers.insert(line, number);
             if (line == WebSiteHeader) {
                 settings.WebSite = value(WebSiteHeader, number);
             } else if (line == CardBackHeader) {
@@ -71,7 +98,8 @@ public:
                 const qsizetype eq = pair.indexOf(QLatin1Char('='));
                 if (eq < 0)
                     fail(m_next,
-                         QStringLiteral("[Current Game] value %1 has no \"=\"").arg(quoted(pair)));
+                         QStringLiteral("[Current Game] value %1 has no \"=\"").arg(quoted(pair)) +
+                             expectation(CurrentGameHeader));
                 settings.CurrentGameName = pair.left(eq);
                 settings.CurrentGamePlugin = pair.mid(eq + 1);
             } else if (line == DecksHeader && !decksRead) {
@@ -85,6 +113,28 @@ public:
         }
     }
 
+    // What start-up needs beyond a readable file: something in it, the required sections
+    // and a plug-in to create.
+    void requireStartSections(const HostSettings& settings) const {
+        if (m_lines.isEmpty())
+            throw SettingsError(QStringLiteral("%1 is empty; it should hold the sections %2, "
+                                               "[WebSite] and [Card Back]")
+                                    .arg(m_path, RequiredHeaders.join(QStringLiteral(", ")))
+                                    .toStdString());
+        for (const QString& header : RequiredHeaders) {
+            if (!m_headers.contains(header))
+                throw SettingsError(QStringLiteral("%1 has no line %2 in its %3 lines")
+                                        .arg(m_path, header)
+                                        .arg(m_lines.size())
+                                        .append(expectation(header))
+                                        .toStdString());
+        }
+        if (settings.CurrentGamePlugin.isEmpty())
+            fail(m_headers.value(CurrentGameHeader) + 1,
+                 QStringLiteral("the [Current Game] line names no plug-in") +
+                     expectation(CurrentGameHeader));
+    }
+
 private:
     [[noreturn]] void fail(int lineNumber, const QString& what) const {
         throw SettingsError(
@@ -95,7 +145,8 @@ private:
     QString value(const QString& header, int headerLine) {
         if (m_next >= m_lines.size())
             fail(headerLine,
-                 QStringLiteral("the file ends inside %1: the value line is missing").arg(header));
+                 QStringLiteral("the file ends inside %1: the value line is missing").arg(header) +
+                     expectation(header));
         return m_lines.at(m_next++);
     }
 
@@ -103,7 +154,8 @@ private:
         for (;;) {
             if (m_next >= m_lines.size())
                 fail(headerLine,
-                     QStringLiteral("the file ends inside %1: no \"-\" terminator").arg(header));
+                     QStringLiteral("the file ends inside %1: no \"-\" terminator").arg(header) +
+                         expectation(header));
             const int number = m_next + 1;
             const QString& entry = m_lines.at(m_next++);
             if (entry == ListEnd)
@@ -111,7 +163,8 @@ private:
             const qsizetype eq = entry.indexOf(QLatin1Char('='));
             if (eq < 0)
                 fail(number,
-                     QStringLiteral("entry %1 in %2 has no \"=\"").arg(quoted(entry), header));
+                     QStringLiteral("entry %1 in %2 has no \"=\"").arg(quoted(entry), header) +
+                         expectation(header));
             if (names.size() >= HostSettings::MaxEntries)
                 fail(number, QStringLiteral("%1 has more than %2 entries")
                                  .arg(header)
@@ -133,13 +186,15 @@ private:
         if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
               rounded <= std::numeric_limits<std::int16_t>::max()))
             fail(lineNumber,
-                 QStringLiteral("[Card Back] value %1 is outside -32768 to 32767").arg(text));
+                 QStringLiteral("[Card Back] value %1 is outside -32768 to 32767").arg(text) +
+                     expectation(CardBackHeader));
         return std::int16_t(rounded);
     }
 
     QString m_path;
     QStringList m_lines;
-    int m_next = 0; // index of the next line to read
+    int m_next = 0;                // index of the next line to read
+    QHash<QString, int> m_headers; // each header line seen, with its line number
 };
 
 class Writer {
@@ -208,7 +263,8 @@ private:
 
 } // namespace
 
-void LoadSettings(const QString& path, HostSettings& settings, std::int16_t& cardBack) {
+void LoadSettings(const QString& path, HostSettings& settings, std::int16_t& cardBack,
+                  SettingsUse use) {
     // Only an ordinary file of a sane size: a FIFO would hang start-up and /dev/zero would
     // fill the memory.
     QString fault;
@@ -220,7 +276,10 @@ void LoadSettings(const QString& path, HostSettings& settings, std::int16_t& car
     HostSettings read;
     read.InstallDir = settings.InstallDir;
     std::int16_t back = 0;
-    Reader(path, splitLines(*bytes)).read(read, back);
+    Reader reader(path, splitLines(*bytes));
+    reader.read(read, back);
+    if (use == SettingsUse::StartUp)
+        reader.requireStartSections(read);
     settings = std::move(read);
     cardBack = back;
 }

@@ -12,20 +12,21 @@
 // followed by a closing empty line. Values are kept exactly as read; name=value lines
 // split at the first "=".
 
+#include "host/usererror.h"
+
 #include "host/hostsettings.h"
 
 #include <QString>
 
 #include <cstdint>
-#include <stdexcept>
 
 namespace halvane {
 
 // A settings file that cannot be read or written. The message names the file, for a
 // malformed file also the line number, and says what is wrong.
-class SettingsError : public std::runtime_error {
+class SettingsError : public UserError {
 public:
-    using std::runtime_error::runtime_error;
+    using UserError::UserError;
 };
 
 // Reads the settings file at `path` into `settings` (all fields but InstallDir, which
@@ -40,9 +41,14 @@ public:
 // Throws SettingsError when the file is missing, unreadable, not an ordinary file (a FIFO,
 // a device, a folder) or larger than 4 MiB, ends inside a section, has
 // an entry or [Current Game] line without "=", a list of more than
-// HostSettings::MaxEntries entries, or a back number outside -32768 to 32767. On a
-// throw `settings` and `cardBack` are left as they were.
-void LoadSettings(const QString& path, HostSettings& settings, std::int16_t& cardBack);
+// HostSettings::MaxEntries entries, or a back number outside -32768 to 32767. Read for
+// SettingsUse::StartUp, it also throws when the file is empty, lacks one of [Decks],
+// [Games], [Current Deck] and [Current Game], or its [Current Game] line names no plug-in.
+// Every message says what the file (or the line) should hold. On a throw `settings` and
+// `cardBack` are left as they were.
+enum class SettingsUse { AsFound, StartUp };
+void LoadSettings(const QString& path, HostSettings& settings, std::int16_t& cardBack,
+                  SettingsUse use = SettingsUse::AsFound);
 
 // Writes `settings` and `cardBack` to `path` in the layout above (CR LF line ends, the
 // back number as " 3 " or "-2 "). The file is replaced atomically: a failure at any point

@@ -37,8 +37,9 @@ public:
     virtual QWidget* tableWindow() = 0;
 
     // Tells the user that something failed while playing (a message box in the real
-    // window); the table keeps running.
-    virtual void reportError(const QString& message) = 0;
+    // window): `summary` a plain sentence, `detail` the technical part (may be empty).
+    // The table keeps running.
+    virtual void reportError(const QString& summary, const QString& detail) = 0;
 };
 
 } // namespace halvane

@@ -87,21 +87,47 @@ void TableWidget::resizeEvent(QResizeEvent* event) {
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {
-    const QPointF at = event->position();
+    seen(event);
+    m_held |= event->button();
+    m_releasedEarly &= ~event->button();
     m_events.Form_MouseDown(MouseCodes::button(event->button()),
-                            MouseCodes::shift(event->modifiers()), float(at.x()), float(at.y()));
+                            MouseCodes::shift(event->modifiers()), float(m_pointer.x()),
+                            float(m_pointer.y()));
 }
 
 void TableWidget::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF at = event->position();
-    m_events.Form_MouseMove(MouseCodes::button(event->buttons()),
-                            MouseCodes::shift(event->modifiers()), float(at.x()), float(at.y()));
+    seen(event);
+    m_events.Form_MouseMove(MouseCodes::button(event->buttons() & ~m_releasedEarly),
+                            MouseCodes::shift(event->modifiers()), float(m_pointer.x()),
+                            float(m_pointer.y()));
 }
 
 void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
-    const QPointF at = event->position();
+    seen(event);
+    m_held &= ~event->button();
+    if (m_releasedEarly & event->button()) {
+        m_releasedEarly &= ~event->button();
+        return;
+    }
     m_events.Form_MouseUp(MouseCodes::button(event->button()),
-                          MouseCodes::shift(event->modifiers()), float(at.x()), float(at.y()));
+                          MouseCodes::shift(event->modifiers()), float(m_pointer.x()),
+                          float(m_pointer.y()));
+}
+
+void TableWidget::releaseHeldButtons() {
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        if (!(m_held & button))
+            continue;
+        m_held &= ~button;
+        m_releasedEarly |= button;
+        m_events.Form_MouseUp(MouseCodes::button(button), MouseCodes::shift(m_modifiers),
+                              float(m_pointer.x()), float(m_pointer.y()));
+    }
+}
+
+void TableWidget::seen(const QMouseEvent* event) {
+    m_pointer = event->position();
+    m_modifiers = event->modifiers();
 }
 
 // Under X a double click arrives as press, release, double click, release. The default

@@ -43,6 +43,12 @@ public:
     void setFramePace(std::chrono::milliseconds pace) { m_pace = pace; }
     std::chrono::milliseconds framePace() const { return m_pace; }
 
+    // Ends a press on the table before its time, as a command that covers the table must:
+    // every button held gets its Form_MouseUp now, at the pointer's last place on the
+    // table. The real release that comes later is then not delivered a second time, and
+    // moves no longer report the button. Does nothing when no button is held.
+    void releaseHeldButtons();
+
     // gdi::WindowTarget
     QImage& surface() override { return m_surface; }
     void present(const QRect& dirty) override;
@@ -54,9 +60,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // The table shows no focus: gaining or losing it repaints nothing (a paint restores
+    // the table from the engine's copy, which would hide a card being dragged).
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
 
 private:
     void coverAtLeast(QSize size);
+    void seen(const QMouseEvent* event);
     void showImage(const QRect& rect);
 
     TableEvents& m_events;
@@ -65,6 +76,10 @@ private:
     bool m_presenting = false;
     std::chrono::milliseconds m_pace{16};
     QElapsedTimer m_lastFrame;
+    Qt::MouseButtons m_held;          // pressed on the table, release not yet delivered
+    Qt::MouseButtons m_releasedEarly; // released by releaseHeldButtons, really still down
+    QPointF m_pointer;                // the last place the mouse was seen on the table
+    Qt::KeyboardModifiers m_modifiers;
 };
 
 } // namespace halvane

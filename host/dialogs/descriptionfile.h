@@ -3,18 +3,19 @@
 // optional "[WebSite]" line whose following line is a web site text. 8-bit text
 // (Latin-1); lines end with CR LF or LF; nothing is trimmed or case-folded.
 
+#include "host/usererror.h"
+
 #include <QString>
 
 #include <optional>
-#include <stdexcept>
 
 namespace halvane {
 
 // Raised when a description file cannot be used; the message names the file and says
 // what is wrong with it (and on which line), ready to show to the user.
-class DescriptionError : public std::runtime_error {
+class DescriptionError : public UserError {
 public:
-    using std::runtime_error::runtime_error;
+    using UserError::UserError;
 };
 
 struct DescriptionFile {

@@ -6,6 +6,8 @@
 #include "host/dialogs/descriptionfile.h"
 #include "host/dialogs/dialogcanvas.h"
 #include "host/dialogs/entrylist.h"
+#include "host/dialogs/failurereport.h"
+#include "host/dialogs/focusreturn.h"
 #include "host/dialogs/form3.h"
 #include "host/dialogs/guarded.h"
 #include "host/dialogs/twips.h"
@@ -134,8 +136,9 @@ bool Form2::loadPicture(int row, const QString& failureText) {
     const QString& file = m_host.settings().DeckFiles.at(row);
     try {
         m_host.engine().SetDeck(file);
-    } catch (const std::exception& e) {
-        report(failureText.arg(m_host.settings().DeckNames.at(row), QString::fromUtf8(e.what())));
+    } catch (...) {
+        report(FailureReport::of(failureText.arg(m_host.settings().DeckNames.at(row)),
+                                 std::current_exception()));
         return false;
     }
     m_loadedDeck = file;
@@ -147,7 +150,7 @@ void Form2::List1_Click() {
     m_previewShown = false;
     const int row = m_list1->selectedRow();
     if (row >= 0 && row < deckCount()) {
-        m_previewShown = loadPicture(row, QStringLiteral("The deck \"%1\" cannot be shown: %2"));
+        m_previewShown = loadPicture(row, QStringLiteral("The deck \"%1\" cannot be shown."));
     }
     // A failed load leaves another deck's picture in the engine: show no card rather
     // than a card that is not the selected deck's.
@@ -168,7 +171,7 @@ void Form2::Command1_Click() {
     if (row >= 0 && row < deckCount()) {
         // A deck whose picture cannot be loaded would make the next start-up fail.
         if (!m_previewShown) {
-            if (!loadPicture(row, QStringLiteral("The deck \"%1\" cannot be used: %2")))
+            if (!loadPicture(row, QStringLiteral("The deck \"%1\" cannot be used.")))
                 return;
             m_previewShown = true;
         }
@@ -185,25 +188,25 @@ void Form2::Command2_Click() {
         try {
             m_host.engine().SetDeck(m_chosenDeck);
             m_loadedDeck = m_chosenDeck;
-        } catch (const std::exception& e) {
-            report(QStringLiteral("The picture of the deck in use (\"%1\") cannot be loaded "
-                                  "again, so the table keeps the deck last shown: %2")
-                       .arg(m_chosenDeck, QString::fromUtf8(e.what())));
+        } catch (...) {
+            report(FailureReport::of(QStringLiteral("The picture of the deck in use (\"%1\") "
+                                                    "cannot be loaded again, so the table keeps "
+                                                    "the deck last shown.")
+                                         .arg(m_chosenDeck),
+                                     std::current_exception()));
         }
     }
     m_loadedDeck.reset();
     done(QDialog::Rejected);
-    if (QWidget* table = m_host.tableWindow()) {
-        table->activateWindow();
-        table->setFocus();
-    }
+    returnFocus(m_host.tableWindow());
 }
 
 void Form2::Command3_Click() {
     if (deckCount() >= HostSettings::MaxEntries) {
-        report(QStringLiteral("The deck list is full (%1 decks); remove a deck before adding "
-                              "another.")
-                   .arg(HostSettings::MaxEntries));
+        report({QStringLiteral("The deck list is full (%1 decks); remove a deck before adding "
+                               "another.")
+                    .arg(HostSettings::MaxEntries),
+                {}});
         return;
     }
     const QString folder = QDir(m_host.settings().InstallDir).filePath(QStringLiteral("cards"));
@@ -213,8 +216,8 @@ void Form2::Command3_Click() {
     DescriptionFile description;
     try {
         description = DescriptionFile::read(path, QStringLiteral("name=deck picture file"));
-    } catch (const DescriptionError& e) {
-        report(QStringLiteral("No deck was added. %1").arg(QString::fromUtf8(e.what())));
+    } catch (const DescriptionError&) {
+        report(FailureReport::of(QStringLiteral("No deck was added."), std::current_exception()));
         return;
     }
     HostSettings& s = m_host.settings();
@@ -241,21 +244,21 @@ void Form2::Command5_Click() {
     m_form3->open();
 }
 
-void Form2::report(const QString& message) {
-    m_host.reportError(message);
+void Form2::report(const FailureReport& failure) {
+    m_host.reportError(failure.summary, failure.detail);
 }
 
 void Form2::paintEvent(QPaintEvent* event) {
     if (!m_paintFailed) {
         try {
             Form_Paint();
-        } catch (const std::exception& e) {
+        } catch (...) {
             // Told once, after the paint: a message box inside a paint event would paint
             // this dialog again and fail again.
             m_paintFailed = true;
-            const QString message = QStringLiteral("The deck preview cannot be drawn: %1")
-                                        .arg(QString::fromUtf8(e.what()));
-            QTimer::singleShot(0, this, [this, message] { report(message); });
+            const FailureReport failure = FailureReport::of(
+                QStringLiteral("The deck preview cannot be drawn."), std::current_exception());
+            QTimer::singleShot(0, this, [this, failure] { report(failure); });
         }
     }
     QPainter painter(this);

@@ -31,6 +31,7 @@ class DialogCanvas;
 class EntryList;
 class FileChooser;
 class Form3;
+struct FailureReport;
 class TableHost;
 
 class Form2 final : public QDialog {
@@ -74,7 +75,7 @@ protected:
 
 private:
     bool loadPicture(int row, const QString& failureText);
-    void report(const QString& message);
+    void report(const FailureReport& failure);
     int deckCount() const;
 
     TableHost& m_host;

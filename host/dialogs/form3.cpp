@@ -4,6 +4,7 @@
 #include "host/dialogs/busycursor.h"
 #include "host/dialogs/commandbutton.h"
 #include "host/dialogs/dialogcanvas.h"
+#include "host/dialogs/focusreturn.h"
 #include "host/dialogs/guarded.h"
 #include "host/tablehost.h"
 
@@ -139,12 +140,8 @@ void Form3::Command1_Click() {
 void Form3::Command2_Click() {
     BusyCursor busy(this);
     done(QDialog::Rejected);
-    QWidget* next =
-        m_deckChooser && m_deckChooser->isVisible() ? m_deckChooser.data() : m_host.tableWindow();
-    if (next) {
-        next->activateWindow();
-        next->setFocus();
-    }
+    returnFocus(m_deckChooser && m_deckChooser->isVisible() ? m_deckChooser.data()
+                                                            : m_host.tableWindow());
 }
 
 void Form3::paintEvent(QPaintEvent* event) {
@@ -153,9 +150,10 @@ void Form3::paintEvent(QPaintEvent* event) {
             Form_Paint();
         } catch (const std::exception& e) {
             m_paintFailed = true; // told once, after the paint (see Form2::paintEvent)
-            const QString message = QStringLiteral("The card backs cannot be drawn: %1")
-                                        .arg(QString::fromUtf8(e.what()));
-            QTimer::singleShot(0, this, [this, message] { m_host.reportError(message); });
+            const QString detail = QString::fromUtf8(e.what());
+            QTimer::singleShot(0, this, [this, detail] {
+                m_host.reportError(QStringLiteral("The card backs cannot be drawn."), detail);
+            });
         }
     }
     QPainter painter(this);

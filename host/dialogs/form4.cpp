@@ -4,6 +4,7 @@
 #include "host/dialogs/commandbutton.h"
 #include "host/dialogs/descriptionfile.h"
 #include "host/dialogs/entrylist.h"
+#include "host/dialogs/focusreturn.h"
 #include "host/dialogs/guarded.h"
 #include "host/dialogs/twips.h"
 #include "host/filechooser.h"
@@ -86,7 +87,8 @@ void Form4::Command1_Click() {
     if (gameCount() >= HostSettings::MaxEntries) {
         m_host.reportError(QStringLiteral("The game list is full (%1 games); remove a game "
                                           "before adding another.")
-                               .arg(HostSettings::MaxEntries));
+                               .arg(HostSettings::MaxEntries),
+                           QString());
         return;
     }
     const QString folder = QDir(m_host.settings().InstallDir).filePath(QStringLiteral("games"));
@@ -97,8 +99,8 @@ void Form4::Command1_Click() {
     try {
         description = DescriptionFile::read(path, QStringLiteral("name=plug-in name"));
     } catch (const DescriptionError& e) {
-        m_host.reportError(
-            QStringLiteral("No game was added. %1").arg(QString::fromUtf8(e.what())));
+        m_host.reportError(QStringLiteral("No game was added. %1").arg(QString::fromUtf8(e.what())),
+                           QString());
         return;
     }
     // A game's web site line is read past: the caption's web site text belongs to the
@@ -132,8 +134,9 @@ void Form4::Command3_Click() {
             m_host.startGame(name, plugin);
         } catch (const std::exception& e) {
             m_host.reportError(QStringLiteral("The game \"%1\" cannot be started; the current "
-                                              "game goes on. %2")
-                                   .arg(name, QString::fromUtf8(e.what())));
+                                              "game goes on.")
+                                   .arg(name),
+                               QString::fromUtf8(e.what()));
             return;
         }
     }
@@ -143,10 +146,7 @@ void Form4::Command3_Click() {
 void Form4::Command4_Click() {
     BusyCursor busy(this);
     done(QDialog::Rejected);
-    if (QWidget* table = m_host.tableWindow()) {
-        table->activateWindow();
-        table->setFocus();
-    }
+    returnFocus(m_host.tableWindow());
 }
 
 void Form4::keyPressEvent(QKeyEvent* event) {

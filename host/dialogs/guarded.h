@@ -2,6 +2,7 @@
 // Runs a chooser's handler at an event boundary: whatever it raises is told to the user
 // through the table window, and never escapes into Qt's event loop.
 
+#include "host/dialogs/failurereport.h"
 #include "host/tablehost.h"
 
 #include <QString>
@@ -14,10 +15,11 @@ template <class Handler>
 void guarded(TableHost& host, const QString& what, Handler&& handler) noexcept {
     try {
         handler();
-    } catch (const std::exception& e) {
-        host.reportError(what + QStringLiteral(": ") + QString::fromUtf8(e.what()));
     } catch (...) {
-        host.reportError(what + QStringLiteral(": an unknown error occurred"));
+        const FailureReport failure =
+            FailureReport::of(QStringLiteral("%1: the command could not be finished.").arg(what),
+                              std::current_exception());
+        host.reportError(failure.summary, failure.detail);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "host/dialogs/qtfilechooser.h"
 
+#include "host/dialogs/focusreturn.h"
+
 #include <QFileDialog>
 #include <QPointer>
 
@@ -12,7 +14,9 @@ QString QtFileChooser::openFile(QWidget* parent, const QString& folder, const QS
     dialog->setObjectName(QStringLiteral("CommonDialog1"));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    const QPointer<QWidget> asking = parent != nullptr ? parent->window() : nullptr;
     const int result = dialog->exec();
+    returnFocus(asking); // the keyboard goes back to the window that asked
     if (!dialog)
         return {};
     QString chosen;

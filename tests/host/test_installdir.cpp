@@ -169,6 +169,42 @@ TEST_F(InstallTest, CutShortFirstStartResumesWithoutOverwriting) {
     EXPECT_EQ(readBytes(m_target + "/cards/Standard.ini"), QByteArray("edited"));
 }
 
+// A later start puts back the shipped decks the user's folder lost, and nothing else.
+struct RestoreRow {
+    const char* name;
+    void (*change)(const QString& target);
+    QStringList restored;
+};
+class RestoreDecks : public InstallTest, public testing::WithParamInterface<RestoreRow> {};
+TEST_P(RestoreDecks, PutsBackWhatIsMissingAndKeepsWhatIsThere) {
+    ASSERT_TRUE(InstallDir::installIfNeeded(m_target, m_template));
+    writeBytes(m_target + "/cards/Standard.ini", "edited");
+    writeBytes(m_target + "/cards/Mine.bmp", "mine");
+    GetParam().change(m_target);
+    EXPECT_EQ(InstallDir::restoreDecks(m_target, m_template), GetParam().restored);
+    for (const QString& file : GetParam().restored)
+        EXPECT_EQ(readBytes(m_target + "/" + file), readBytes(m_template + "/" + file));
+    if (QFileInfo::exists(m_target + "/cards/Mine.bmp"))
+        EXPECT_EQ(readBytes(m_target + "/cards/Mine.bmp"), QByteArray("mine"));
+    if (!GetParam().restored.contains("cards/Standard.ini"))
+        EXPECT_EQ(readBytes(m_target + "/cards/Standard.ini"), QByteArray("edited"));
+    EXPECT_FALSE(QFileInfo::exists(m_target + "/README"));
+}
+INSTANTIATE_TEST_SUITE_P(
+    Table, RestoreDecks,
+    testing::Values(RestoreRow{"NothingMissing", [](const QString&) {}, {}},
+                    RestoreRow{"PictureDeleted",
+                               [](const QString& t) { QFile::remove(t + "/cards/Standard.bmp"); },
+                               {"cards/Standard.bmp"}},
+                    RestoreRow{
+                        "CardsFolderDeleted",
+                        [](const QString& t) { QDir(t + "/cards").removeRecursively(); },
+                        {"cards/Standard.bmp", "cards/Standard.ini", "cards/extra/notes.txt"}},
+                    RestoreRow{"GamesAreNotTouched",
+                               [](const QString& t) { QDir(t + "/games").removeRecursively(); },
+                               {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(InstallTest, CopiesOfReadOnlyTemplateFilesAreTheUsers) {
     ASSERT_TRUE(QFile::setPermissions(m_template + "/games/Klondike.gme",
                                       QFileDevice::ReadOwner | QFileDevice::ReadGroup));

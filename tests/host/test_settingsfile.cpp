@@ -298,11 +298,25 @@ QByteArray manyDecks(int count) {
     return file + "-\r\n\r\n";
 }
 
+// What each message ends in: what the lines after the header should read.
+const std::string DecksHint =
+    "; after a line [Decks] come lines deck name=deck picture file, then a line \"-\"";
+const std::string GamesHint =
+    "; after a line [Games] come lines game name=plug-in name, then a line \"-\"";
+const std::string CurrentGameHint = "; after a line [Current Game] comes one line game "
+                                    "name=plug-in name, such as \"Klondike=Klondike\"";
+const std::string CurrentDeckHint = "; after a line [Current Deck] comes one line with the deck "
+                                    "picture file, such as \"Standard.bmp\"";
+const std::string WebSiteHint =
+    "; after a line [WebSite] comes one line of free text, the web site";
+const std::string CardBackHint =
+    "; after a line [Card Back] comes one line with the card back number, such as \" 1 \"";
+
 // A malformed file: the message after "<path> ", and nothing changes.
 struct MalformedRow {
     const char* name;
     QByteArray file;
-    const char* message;
+    std::string message;
 };
 class Malformed : public SettingsFileTest, public testing::WithParamInterface<MalformedRow> {};
 TEST_P(Malformed, RaisesNamingFileLineAndProblem) {
@@ -317,41 +331,106 @@ INSTANTIATE_TEST_SUITE_P(
     Table, Malformed,
     testing::Values(
         MalformedRow{"EntryWithoutEquals", "[Decks]\r\nStandard\r\n-\r\n\r\n",
-                     "line 2: entry \"Standard\" in [Decks] has no \"=\""},
+                     "line 2: entry \"Standard\" in [Decks] has no \"=\"" + DecksHint},
         MalformedRow{"BlankEntryInList", "[Decks]\r\n-\r\n[Games]\r\na=b\r\n\r\n-\r\n\r\n",
-                     "line 5: entry \"\" in [Games] has no \"=\""},
+                     "line 5: entry \"\" in [Games] has no \"=\"" + GamesHint},
         MalformedRow{"HeaderInsideList", "[Decks]\r\n[Games]\r\n-\r\n\r\n",
-                     "line 2: entry \"[Games]\" in [Decks] has no \"=\""},
-        MalformedRow{"LongEntryCutInMessage",
-                     "[Decks]\r\n" + QByteArray(100, 'x') + "\r\n-\r\n\r\n",
-                     "line 2: entry \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
-                     "...\" in [Decks] has no \"=\""},
+                     "line 2: entry \"[Games]\" in [Decks] has no \"=\"" + DecksHint},
+        MalformedRow{
+            "LongEntryCutInMessage", "[Decks]\r\n" + QByteArray(100, 'x') + "\r\n-\r\n\r\n",
+            std::string(
+                "line 2: entry \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
+                "...\" in [Decks] has no \"=\"") +
+                DecksHint},
         MalformedRow{"DecksWithoutTerminator", "[Decks]\r\na=b\r\n\r\n",
-                     "line 1: the file ends inside [Decks]: no \"-\" terminator"},
+                     "line 1: the file ends inside [Decks]: no \"-\" terminator" + DecksHint},
         MalformedRow{"GamesWithoutTerminator", "[Decks]\r\n-\r\n[Games]\r\nK=K\r\n",
-                     "line 3: the file ends inside [Games]: no \"-\" terminator"},
+                     "line 3: the file ends inside [Games]: no \"-\" terminator" + GamesHint},
         MalformedRow{"CurrentGameWithoutEquals", "[Current Game]\r\nKlondike\r\n\r\n",
-                     "line 2: [Current Game] value \"Klondike\" has no \"=\""},
+                     "line 2: [Current Game] value \"Klondike\" has no \"=\"" + CurrentGameHint},
         MalformedRow{"WebSiteAtTheEnd", "[Decks]\r\n-\r\n[WebSite]\r\n",
-                     "line 3: the file ends inside [WebSite]: the value line is missing"},
+                     "line 3: the file ends inside [WebSite]: the value line is missing" +
+                         WebSiteHint},
         MalformedRow{"OnlyTheClosingLineAfterWebSite", "[WebSite]\r\n\r\n",
-                     "line 1: the file ends inside [WebSite]: the value line is missing"},
+                     "line 1: the file ends inside [WebSite]: the value line is missing" +
+                         WebSiteHint},
         MalformedRow{"CardBackAtTheEnd", "[Card Back]\r\n\r\n",
-                     "line 1: the file ends inside [Card Back]: the value line is missing"},
+                     "line 1: the file ends inside [Card Back]: the value line is missing" +
+                         CardBackHint},
         MalformedRow{"CurrentDeckAtTheEnd", "[Current Deck]",
-                     "line 1: the file ends inside [Current Deck]: the value line is missing"},
+                     "line 1: the file ends inside [Current Deck]: the value line is missing" +
+                         CurrentDeckHint},
         MalformedRow{"CurrentGameAtTheEnd", "[Current Game]\n\n",
-                     "line 1: the file ends inside [Current Game]: the value line is missing"},
+                     "line 1: the file ends inside [Current Game]: the value line is missing" +
+                         CurrentGameHint},
         MalformedRow{"BackTooLarge", "[WebSite]\r\nw\r\n[Card Back]\r\n99999\r\n\r\n",
-                     "line 4: [Card Back] value 99999 is outside -32768 to 32767"},
+                     "line 4: [Card Back] value 99999 is outside -32768 to 32767" + CardBackHint},
         MalformedRow{"BackTooSmall", back("-32769"),
-                     "line 2: [Card Back] value -32769 is outside -32768 to 32767"},
+                     "line 2: [Card Back] value -32769 is outside -32768 to 32767" + CardBackHint},
         MalformedRow{"BackRoundsOutOfRange", back(" 32767.5"),
-                     "line 2: [Card Back] value 32767.5 is outside -32768 to 32767"},
+                     "line 2: [Card Back] value 32767.5 is outside -32768 to 32767" + CardBackHint},
         MalformedRow{"BackHugeExponent", back("1e999"),
-                     "line 2: [Card Back] value 1e999 is outside -32768 to 32767"},
+                     "line 2: [Card Back] value 1e999 is outside -32768 to 32767" + CardBackHint},
         MalformedRow{"TooManyEntries", manyDecks(HostSettings::MaxEntries + 1),
                      "line 32769: [Decks] has more than 32767 entries"}),
+    rowName);
+
+// Start-up needs more than a readable file: something in it, the sections that say what
+// to start, and a plug-in to create. The message after "<path> "; "" when it loads.
+struct StartRow {
+    const char* name;
+    QByteArray file;
+    std::string message;
+};
+QByteArray startFile(const QByteArray& currentGame = "K=Klondike",
+                     const QByteArray& skipped = QByteArray()) {
+    QByteArray file;
+    for (const QByteArray& section :
+         {QByteArray("[Decks]\r\nS=S.bmp\r\n-\r\n"), QByteArray("[Games]\r\nK=Klondike\r\n-\r\n"),
+          QByteArray("[Current Deck]\r\nS.bmp\r\n"), "[Current Game]\r\n" + currentGame + "\r\n"}) {
+        if (skipped.isEmpty() || !section.startsWith(skipped))
+            file += section;
+    }
+    return file + "\r\n";
+}
+class StartUp : public SettingsFileTest, public testing::WithParamInterface<StartRow> {};
+TEST_P(StartUp, NeedsTheSectionsThatSayWhatToStart) {
+    writeBytes(path(), GetParam().file);
+    HostSettings settings = typical();
+    std::int16_t back = 6;
+    std::string message;
+    try {
+        LoadSettings(path(), settings, back, halvane::SettingsUse::StartUp);
+    } catch (const SettingsError& error) {
+        message = error.what();
+    }
+    if (GetParam().message.empty()) {
+        EXPECT_EQ(message, "");
+        EXPECT_EQ(settings.CurrentGamePlugin, "Klondike");
+        return;
+    }
+    EXPECT_EQ(message, path().toStdString() + " " + GetParam().message);
+    EXPECT_EQ(settings, typical());
+    // Read as found, the same file gives no error: only start-up asks for more.
+    EXPECT_NO_THROW(LoadSettings(path(), settings, back));
+}
+const std::string EmptyMessage = "is empty; it should hold the sections [Decks], [Games], "
+                                 "[Current Deck], [Current Game], [WebSite] and [Card Back]";
+INSTANTIATE_TEST_SUITE_P(
+    Table, StartUp,
+    testing::Values(StartRow{"Complete", startFile(), ""}, StartRow{"EmptyFile", "", EmptyMessage},
+                    StartRow{"OnlyAClosingLine", "\r\n", EmptyMessage},
+                    StartRow{"NoCurrentGame", startFile("", "[Current Game]"),
+                             "has no line [Current Game] in its 8 lines" + CurrentGameHint},
+                    StartRow{"NoCurrentDeck", startFile("K=Klondike", "[Current Deck]"),
+                             "has no line [Current Deck] in its 8 lines" + CurrentDeckHint},
+                    StartRow{"NoDecks", startFile("K=Klondike", "[Decks]"),
+                             "has no line [Decks] in its 7 lines" + DecksHint},
+                    StartRow{"GarbledBytes", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
+                             "has no line [Decks] in its 3 lines" + DecksHint},
+                    StartRow{"NoPluginName", startFile("Klondike="),
+                             "line 10: the [Current Game] line names no plug-in" +
+                                 CurrentGameHint}),
     rowName);
 
 TEST_F(SettingsFileTest, MissingFileIsAnError) {

@@ -10,6 +10,7 @@
 #include "host/errorreporter.h"
 #include "host/filechooser.h"
 #include "host/form1.h"
+#include "host/messageboxreporter.h"
 #include "host/tablewidget.h"
 #include "platform/com/components.h"
 #include "platform/gdi/gdi.h"
@@ -21,10 +22,12 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 #include <functional>
@@ -107,8 +110,15 @@ private:
 
 class FakeReporter : public ErrorReporter {
 public:
-    QStringList messages;
-    void showError(QWidget*, const QString& message) override { messages << message; }
+    QStringList messages; // summary and detail, one text
+    QList<QPair<QString, QString>> parts;
+    std::function<void()> whileShown; // what happens while the user reads the message
+    void showError(QWidget*, const QString& summary, const QString& detail) override {
+        messages << (detail.isEmpty() ? summary : summary + "\n" + detail);
+        parts.append({summary, detail});
+        if (whileShown)
+            whileShown();
+    }
 };
 
 class FakeColors : public ColorChooser {
@@ -254,6 +264,39 @@ private slots:
         QCOMPARE(table.form->windowTitle(), caption);
     }
 
+    // A caption beyond what the window system can carry is cut, not sent whole.
+    void longCaptionIsCut() {
+        SettingsText text;
+        text.webSite = QString(20000, QLatin1Char('w'));
+        TestHome home(text.bytes());
+        Table table;
+        QVERIFY(table.start());
+        const QString caption = table.form->windowTitle();
+        QCOMPARE(caption.size(), 1000);
+        QVERIFY(caption.startsWith("Recording Game - by Orrelby - www"));
+        QCOMPARE(caption.back(), QChar(0x2026));
+    }
+
+    // A deck picture gone since the last run: the standard deck stands in and the user
+    // is told which deck is missing.
+    void missingDeckFallsBackToTheStandardDeck() {
+        SettingsText text;
+        text.deckFile = "Gone.bmp";
+        TestHome home(text.bytes());
+        deckPicture().save(home.path() + "/cards/Standard.bmp", "BMP");
+        Table table;
+        QVERIFY(table.start());
+        const QStringList decks = FixtureLog::entries().filter("engine:InitializeDeck");
+        QCOMPARE(decks, (QStringList{"engine:InitializeDeck Gone.bmp",
+                                     "engine:InitializeDeck Standard.bmp"}));
+        QCOMPARE(table.form->settings().CurrentDeckFile, QStringLiteral("Standard.bmp"));
+        QCOMPARE(table.errors.messages.size(), 1);
+        const QString summary = table.errors.messages.front().section('\n', 0, 0);
+        QVERIFY2(summary.contains("Gone.bmp") && summary.contains("standard deck"),
+                 qPrintable(summary));
+        QVERIFY(table.form->isVisible());
+    }
+
     // Only backs 1 to 8 exist; any other number from the file becomes back 1 and never
     // reaches the engine.
     void cardBackFromTheFileIsInEffectForTheGame_data() {
@@ -300,8 +343,12 @@ private slots:
         QTest::newRow("deck list without its terminator")
             << std::optional<QByteArray>("[Decks]\r\nA=a.bmp\r\n") << ""
             << QStringList{"solitaire.ini"};
+        // The settings file is at fault, not the plug-in.
         QTest::newRow("empty plug-in name")
-            << with([](SettingsText& t) { t.plugin.clear(); }) << "" << QStringList{".GamePlay"};
+            << with([](SettingsText& t) { t.plugin.clear(); }) << ""
+            << QStringList{"solitaire.ini line 10", "names no plug-in"};
+        QTest::newRow("empty settings file")
+            << std::optional<QByteArray>("") << "" << QStringList{"solitaire.ini is empty"};
         QTest::newRow("plug-in not installed") << with([](SettingsText& t) { t.plugin = "Absent"; })
                                                << "" << QStringList{"Absent.GamePlay"};
         QTest::newRow("plug-in name in another case")
@@ -336,7 +383,7 @@ private slots:
         QCOMPARE(status, 1);
         QCOMPARE(table.errors.messages.size(), 1);
         const QString message = table.errors.messages.front();
-        QVERIFY2(message.startsWith("Halvane could not start: "), qPrintable(message));
+        QVERIFY2(message.startsWith("Halvane could not start."), qPrintable(message));
         for (const QString& part : named)
             QVERIFY2(message.contains(part), qPrintable(message));
         QVERIFY2(standardError.contains(message.toLocal8Bit()), standardError.constData());
@@ -415,6 +462,169 @@ private slots:
                          "game:Form_MouseUp hdc=" + h + " Button=1 Shift=0 X=50 Y=60" + tail,
                          "game:Form_DblClick hdc=" + h + tail,
                          "game:Form_MouseUp hdc=" + h + " Button=1 Shift=0 X=50 Y=60" + tail}));
+    }
+
+    // A command that covers the table first ends the press, as if released where the
+    // pointer is; the real release that follows is not a second drop.
+    void commandDuringAPressEndsItFirst_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("deal") << "mnuDeal"
+                              << "game:mnuDeal_Click";
+        QTest::newRow("settings") << "mnuSettings"
+                                  << "engine:TakeScreenShot";
+        QTest::newRow("instructions") << "MnuInstructions"
+                                      << "engine:TakeScreenShot";
+        QTest::newRow("deck chooser") << "mnuDeck"
+                                      << "engine:TakeScreenShot";
+        QTest::newRow("game chooser") << "mnuGame"
+                                      << "engine:TakeScreenShot";
+        QTest::newRow("background") << "mnuBackground"
+                                    << "engine:SetBackground ffffff";
+    }
+    void commandDuringAPressEndsItFirst() {
+        QFETCH(QString, menu);
+        QFETCH(QString, command);
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        QTRY_VERIFY(!table.form->firstPaint());
+        const QString h = QString::number(table.hdc());
+        const QString tail = " busy=0 probe=-";
+        table.mouse(QEvent::MouseButtonPress, {10, 20}, Qt::LeftButton, Qt::LeftButton);
+        table.mouse(QEvent::MouseMove, {200, 150}, Qt::NoButton, Qt::LeftButton);
+        qsizetype mark = FixtureLog::entries().size();
+        table.trigger(menu.toLatin1().constData());
+        const QStringList entries = logFrom(mark);
+        QVERIFY(entries.size() >= 2);
+        QCOMPARE(entries[0], "game:Form_MouseUp hdc=" + h + " Button=1 Shift=0 X=200 Y=150" + tail);
+        QVERIFY2(entries[1].startsWith(command), qPrintable(entries[1]));
+        // The button comes up after the command: no second drop, and moves hold no button.
+        mark = FixtureLog::entries().size();
+        table.mouse(QEvent::MouseMove, {205, 155}, Qt::NoButton, Qt::LeftButton);
+        table.mouse(QEvent::MouseButtonRelease, {210, 160}, Qt::LeftButton, {});
+        table.mouse(QEvent::MouseButtonPress, {5, 6}, Qt::LeftButton, Qt::LeftButton);
+        table.mouse(QEvent::MouseButtonRelease, {5, 6}, Qt::LeftButton, {});
+        QCOMPARE(
+            logFrom(mark),
+            (QStringList{"game:Form_MouseMove hdc=" + h + " Button=0 Shift=0 X=205 Y=155" + tail,
+                         "game:Form_MouseDown hdc=" + h + " Button=1 Shift=0 X=5 Y=6" + tail,
+                         "game:Form_MouseUp hdc=" + h + " Button=1 Shift=0 X=5 Y=6" + tail}));
+        // Without a press, a command starts at once.
+        mark = FixtureLog::entries().size();
+        table.trigger(menu.toLatin1().constData());
+        QVERIFY2(logFrom(mark).value(0).startsWith(command), qPrintable(logFrom(mark).join('|')));
+    }
+
+    // After a window over the table closes, the keyboard is the table's again, whichever
+    // window the window system left active.
+    void focusReturnsToTheTableAfterACoveringWindow_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("game settings") << "mnuSettings";
+        QTest::newRow("instructions") << "MnuInstructions";
+        QTest::newRow("colour chooser") << "mnuBackground";
+    }
+    void focusReturnsToTheTableAfterACoveringWindow() {
+        QFETCH(QString, menu);
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        QWidget elsewhere;
+        elsewhere.show();
+        QApplication::setActiveWindow(&elsewhere);
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        table.trigger(menu.toLatin1().constData());
+        QTRY_COMPARE(QApplication::activeWindow(), table.form.get());
+        QCOMPARE(QApplication::focusWidget(), table.form->table());
+    }
+
+    // Messages lead with a plain sentence; what only a developer reads (method names, the
+    // engine's words) is the detail. A settings file fault is written for users: it
+    // stays in the sentence.
+    void messagesLeadWithAPlainSentence_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("detailNames");
+        QTest::newRow("engine call at start-up") << SettingsText().bytes() << "engine:SetCardBack"
+                                                 << ""
+                                                 << "Halvane could not start."
+                                                 << "SetCardBack";
+        QTest::newRow("empty settings file")
+            << QByteArray() << ""
+            << ""
+            << "Halvane could not start. " + QDir::tempPath() << "";
+        QTest::newRow("game command while playing")
+            << SettingsText().bytes() << "mnuSettings_Click"
+            << "mnuSettings"
+            << "Something went wrong while opening the game's settings; the table goes on."
+            << "mnuSettings_Click";
+    }
+    void messagesLeadWithAPlainSentence() {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, failure);
+        QFETCH(QString, menu);
+        QFETCH(QString, summary);
+        QFETCH(QString, detailNames);
+        TestHome home(settings);
+        Table table;
+        if (!failure.isEmpty())
+            FixtureLog::failNext(failure);
+        standardErrorOf([&] {
+            if (table.form->startUp() == 0)
+                table.trigger(menu.toLatin1().constData());
+        });
+        QCOMPARE(table.errors.parts.size(), 1);
+        const auto& [shown, detail] = table.errors.parts.front();
+        QVERIFY2(shown.startsWith(summary), qPrintable(shown));
+        if (detailNames.isEmpty()) {
+            QVERIFY(detail.isEmpty());
+        } else {
+            QVERIFY2(detail.contains(detailNames), qPrintable(detail));
+            QVERIFY2(!shown.contains(detailNames), qPrintable(shown));
+        }
+    }
+
+    void messageBoxShowsTheSentenceAndKeepsTheDetailAside() {
+        const QString longSentence = "The deck picture cannot be used. " + QString(5000, 'x');
+        QString text, detail;
+        std::function<void()> answer = [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) {
+                QTimer::singleShot(10, answer); // not up yet
+                return;
+            }
+            text = box->text();
+            detail = box->detailedText();
+            box->accept();
+        };
+        QTimer::singleShot(0, answer);
+        MessageBoxReporter().showError(nullptr, longSentence, "SetDeck: starts with \"BM\"");
+        QCOMPARE(text.size(), 1000);
+        QVERIFY(text.startsWith("The deck picture cannot be used. xxx"));
+        QCOMPARE(detail, QStringLiteral("SetDeck: starts with \"BM\""));
+    }
+
+    // A message box takes the keyboard; once it is closed the table has it again.
+    void focusReturnsToTheTableAfterAMessage() {
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        QApplication::setActiveWindow(table.form.get());
+        QVERIFY(QTest::qWaitForWindowActive(table.form.get()));
+        QWidget box;
+        table.errors.whileShown = [&box] {
+            box.show();
+            QApplication::setActiveWindow(&box);
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+            box.hide();
+        };
+        FixtureLog::failNext("mnuDeal_Click");
+        table.trigger("mnuDeal");
+        QCOMPARE(table.errors.messages.size(), 1);
+        QTRY_COMPARE(QApplication::activeWindow(), table.form.get());
+        QCOMPARE(QApplication::focusWidget(), table.form->table());
     }
 
     // --- Menus -----------------------------------------------------------------------------

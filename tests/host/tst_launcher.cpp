@@ -10,10 +10,12 @@
 #include <QFile>
 #include <QIcon>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+#include <csignal>
 
 using namespace halvane;
 
@@ -22,7 +24,9 @@ namespace {
 class FakeReporter : public ErrorReporter {
 public:
     QStringList messages;
-    void showError(QWidget*, const QString& message) override { messages << message; }
+    void showError(QWidget*, const QString& summary, const QString& detail) override {
+        messages << (detail.isEmpty() ? summary : summary + "\n" + detail);
+    }
 };
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -35,6 +39,21 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The program built beside this test.
+QString program() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/halvane");
+}
+
+// True once process `pid` catches `signal` with a handler of its own.
+bool catches(qint64 pid, int signal) {
+    const QByteArray status = readFile(QStringLiteral("/proc/%1/status").arg(pid));
+    for (const QByteArray& line : status.split('\n')) {
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1U;
+    }
+    return false;
 }
 
 } // namespace
@@ -127,6 +146,50 @@ private slots:
         QCOMPARE(icon.isNull(), drawn.isEmpty());
     }
 
+    // Qt would abort; the program says what is missing instead.
+    void withoutADisplayTheProgramSaysSoAndEnds() {
+        QProcess process;
+        QProcessEnvironment nothing;
+        nothing.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+        process.setProcessEnvironment(nothing);
+        process.start(program(), QStringList());
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        const QByteArray said = process.readAllStandardError();
+        QVERIFY2(said.startsWith("halvane: Halvane needs a graphical display"), said.constData());
+    }
+
+    // The session ending saves the settings as Exit does: a file the program reads with
+    // LF line ends comes back written in its own layout.
+    void shutDownSignalsSaveTheSettings_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+    void shutDownSignalsSaveTheSettings() {
+        QFETCH(int, signal);
+        QTemporaryDir home;
+        const QByteArray shipped =
+            readFile(QStringLiteral(HALVANE_BUILD_DATA_DIR) + QStringLiteral("/solitaire.ini"));
+        QVERIFY(shipped.contains("\r\n"));
+        writeFile(home.filePath("solitaire.ini"), QByteArray(shipped).replace("\r\n", "\n"));
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HALVANE_HOME"), home.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(environment);
+        process.start(program(), QStringList());
+        QVERIFY(process.waitForStarted(30000));
+        QTRY_VERIFY_WITH_TIMEOUT(catches(process.processId(), signal), 30000);
+        ::kill(pid_t(process.processId()), signal);
+        QVERIFY(process.waitForFinished(30000));
+        QVERIFY2(process.exitStatus() == QProcess::NormalExit,
+                 process.readAllStandardError().constData());
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(readFile(home.filePath("solitaire.ini")), shipped);
+    }
+
     void failuresAreReportedAndNothingStarts_data() {
         QTest::addColumn<bool>("withTemplate");
         QTest::addColumn<bool>("homeWithOtherFiles");
@@ -147,7 +210,7 @@ private slots:
         FakeReporter errors;
         QVERIFY(!Launcher::prepare(prefix + "/bin", errors).has_value());
         QCOMPARE(errors.messages.size(), 1);
-        QVERIFY2(errors.messages.front().startsWith("Halvane could not start: "),
+        QVERIFY2(errors.messages.front().startsWith("Halvane could not start."),
                  qPrintable(errors.messages.front()));
         QVERIFY(!QFile::exists(home + "/solitaire.ini"));
         QVERIFY(com::PluginFolders().isEmpty());

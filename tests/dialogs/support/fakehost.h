@@ -32,7 +32,10 @@ public:
     void setCardBack(std::int16_t back) override { m_cardBack = back; }
     void startGame(const QString& name, const QString& plugin) override;
     QWidget* tableWindow() override { return &m_table; }
-    void reportError(const QString& message) override { errors.append(message); }
+    // Summary and detail, one text.
+    void reportError(const QString& summary, const QString& detail) override {
+        errors.append(detail.isEmpty() ? summary : summary + "\n" + detail);
+    }
 
     // The sheet of deck `deck` (1-based), as written: every cell a colour of its own
     // with a marker stripe along its top, black gaps.
