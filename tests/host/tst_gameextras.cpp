@@ -23,17 +23,13 @@ using namespace halvane::test;
 namespace {
 
 using Step = std::function<void(Table&)>;
+const Step Nothing = [](Table&) {};
 
 SettingsText extrasGame() {
     SettingsText text;
     text.gameName = QStringLiteral("Extras Game");
     text.plugin = QStringLiteral("Extras");
     return text;
-}
-
-Form2* deckChooser(Table& table) {
-    table.trigger("mnuDeck");
-    return table.form->findChild<Form2*>();
 }
 
 // What RefreshTable records when the table was cleared to white just before; the
@@ -46,9 +42,19 @@ QString refreshEntry(Table& table) {
         .arg(area->height());
 }
 
-QStringList withoutPointer(QStringList entries) {
-    entries.replaceInStrings(QRegularExpression(" busy=\\d"), QString());
-    return entries;
+QString withoutPointer(QString entry) {
+    return entry.remove(QRegularExpression(" busy=\\d"));
+}
+
+// The game's calls since `mark`, with the snapshot and the deck's release among them.
+QStringList gameCallsFrom(qsizetype mark) {
+    QStringList calls;
+    for (const QString& entry : logFrom(mark)) {
+        if (entry.startsWith("game:") || entry == "engine:TakeScreenShot" ||
+            entry == "engine:UnloadDeck")
+            calls << entry;
+    }
+    return calls;
 }
 
 // A mark on the table where the probe looks, so that a clear shows.
@@ -61,9 +67,21 @@ QString statusText(Table& table) {
     return table.form->statusBar()->findChild<QLabel*>()->text();
 }
 
-void pressKey(Table& table, Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    QKeyEvent event(QEvent::KeyPress, key, modifiers);
-    QApplication::sendEvent(table.form->table(), &event);
+Step pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    return [=](Table& table) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(table.form->table(), &event);
+    };
+}
+
+Step trigger(const QString& entry) {
+    return [=](Table& table) { table.trigger(entry.toLatin1().constData()); };
+}
+
+// The table started with the game of every optional operation, its first refresh done.
+bool startExtras(Table& table) {
+    return table.start() &&
+           QTest::qWaitFor([] { return !logFrom(0).filter("game:RefreshTable").isEmpty(); });
 }
 
 } // namespace
@@ -80,200 +98,134 @@ private slots:
     }
     void init() { FixtureLog::clear(); }
 
-    void installFolderIsToldBeforeInitializeGame() {
+    void startUpToldTheFolderFirstAndRefreshesAfterTheFirstPaint() {
         TestHome home(extrasGame().bytes());
         Table table;
-        QVERIFY(table.start());
-        const QStringList game = FixtureLog::entries().filter("game:");
-        QVERIFY(game.size() >= 2);
-        QVERIFY2(game[0].startsWith("game:SetInstallDir " + home.path() + " "), qPrintable(game[0]));
-        QVERIFY(game[1].startsWith("game:InitializeGame"));
+        QVERIFY(startExtras(table));
+        QStringList names = gameCallsFrom(0);
+        names.replaceInStrings(QRegularExpression(" .*"), QString());
+        QCOMPARE(names, (QStringList{"game:SetInstallDir", "game:InitializeGame",
+                                     "engine:TakeScreenShot", "game:RefreshTable"}));
+        QVERIFY(gameCallsFrom(0).front().startsWith("game:SetInstallDir " + home.path() + " "));
     }
 
-    // After each of these the game deals its table again onto a cleared window, laid out
-    // for the table's client area.
-    void tableIsRefreshedAfter_data() {
+    // Each entry of `calls` begins the game's call at its place ("%H" the table's hDC);
+    // every RefreshTable comes onto a table just cleared, with the table's client size.
+    void theGameIsCalled_data() {
         QTest::addColumn<Step>("setup");
         QTest::addColumn<Step>("action");
-        const Step none = [](Table&) {};
-        QTest::newRow("resize") << none << Step([](Table& t) { t.form->resize(640, 480); });
-        QTest::newRow("background") << none << Step([](Table& t) { t.trigger("mnuBackground"); });
+        QTest::addColumn<QString>("reply"); // "true" from the operation the row names
+        QTest::addColumn<QStringList>("calls");
+        const QString refresh = QStringLiteral("game:RefreshTable");
+        const auto deck = [](const std::function<void(Form2*)>& step) {
+            return Step([=](Table& t) { step(t.form->findChild<Form2*>()); });
+        };
+        QTest::newRow("resize") << Nothing << Step([](Table& t) { t.form->resize(640, 480); })
+                                << "" << QStringList{refresh};
+        QTest::newRow("background") << Nothing << trigger("mnuBackground") << ""
+                                    << QStringList{refresh};
         QTest::newRow("deck chooser OK")
-            << none << Step([](Table& t) { deckChooser(t)->Command1_Click(); });
+            << trigger("mnuDeck") << deck([](Form2* d) { d->Command1_Click(); }) << ""
+            << QStringList{refresh};
         QTest::newRow("deck chooser Cancel")
-            << none << Step([](Table& t) { deckChooser(t)->Command2_Click(); });
-        QTest::newRow("back chooser OK after the deck chooser closed")
+            << trigger("mnuDeck") << deck([](Form2* d) { d->Command2_Click(); }) << ""
+            << QStringList{refresh};
+        QTest::newRow("back chooser after the deck chooser")
             << Step([](Table& t) {
-                   Form2* decks = deckChooser(t);
+                   t.trigger("mnuDeck");
+                   Form2* decks = t.form->findChild<Form2*>();
                    decks->Command5_Click();
                    decks->Command2_Click();
                })
-            << Step([](Table& t) {
-                   t.form->findChild<Form2*>()->backChooser()->Command1_Click();
-               });
+            << deck([](Form2* d) { d->backChooser()->Command1_Click(); }) << ""
+            << QStringList{refresh};
+        // The engine holds the previewed deck meanwhile: the table waits for the close.
+        QTest::newRow("nothing while the deck chooser is open")
+            << trigger("mnuDeck") << Step([](Table& t) {
+                   t.form->resize(600, 400);
+                   t.trigger("mnuBackground");
+                   Form2* decks = t.form->findChild<Form2*>();
+                   decks->Command5_Click();
+                   decks->backChooser()->Command2_Click();
+                   QTest::qWait(20);
+                   decks->Command2_Click();
+               })
+            << "" << QStringList{refresh};
+        for (const QString& entry : ExtraEntries) {
+            QTest::newRow(qPrintable(entry))
+                << Nothing << trigger(entry) << ""
+                << QStringList{"engine:TakeScreenShot", "game:" + entry + "_Click hdc=%H busy=1"};
+        }
+        QTest::newRow("undo asks for a refresh")
+            << Nothing << trigger("mnuUndo") << "mnuUndo_Click"
+            << QStringList{"engine:TakeScreenShot", "game:mnuUndo_Click", refresh};
+        QTest::newRow("Escape") << Nothing << pressKey(Qt::Key_Escape, {}) << ""
+                                << QStringList{"game:Form_KeyDown hdc=%H KeyCode=16777216 Shift=0"};
+        QTest::newRow("Shift+Ctrl+A asks for a refresh")
+            << Nothing << pressKey(Qt::Key_A, Qt::ShiftModifier | Qt::ControlModifier)
+            << "Form_KeyDown" << QStringList{"game:Form_KeyDown hdc=%H KeyCode=65 Shift=3", refresh};
+        const QStringList saved{"game:SaveGame", "engine:UnloadDeck"};
+        QTest::newRow("exit saves") << Nothing << trigger("mnuExit") << "" << saved;
+        QTest::newRow("close saves")
+            << Nothing << Step([](Table& t) { t.form->close(); }) << "" << saved;
+        QTest::newRow("switching games saves first")
+            << Nothing << Step([](Table& t) { t.form->startGame("Extras Game", "Extras"); })
+            << "" << QStringList{"game:SaveGame", "game:SetInstallDir", "game:InitializeGame",
+                                 refresh};
     }
-    void tableIsRefreshedAfter() {
+    void theGameIsCalled() {
         QFETCH(Step, setup);
         QFETCH(Step, action);
+        QFETCH(QString, reply);
+        QFETCH(QStringList, calls);
         TestHome home(extrasGame().bytes());
         Table table;
-        QVERIFY(table.start());
-        QTRY_VERIFY(!FixtureLog::entries().filter("game:RefreshTable").isEmpty());
+        QVERIFY(startExtras(table));
         setup(table);
+        FixtureLog::setReply(reply, "true");
         markTable(table);
         const qsizetype mark = FixtureLog::entries().size();
         action(table);
-        QTRY_VERIFY(!logFrom(mark).filter("game:RefreshTable").isEmpty());
-        QCOMPARE(withoutPointer(logFrom(mark).filter("game:RefreshTable")),
-                 QStringList{refreshEntry(table)});
+        QTRY_COMPARE(gameCallsFrom(mark).size(), calls.size());
+        const QStringList made = gameCallsFrom(mark);
+        for (int i = 0; i < calls.size(); ++i) {
+            const QString expected = calls[i].replace("%H", QString::number(table.hdc()));
+            QVERIFY2(made[i].startsWith(expected), qPrintable(made.join("\n")));
+            if (made[i].startsWith("game:RefreshTable"))
+                QCOMPARE(withoutPointer(made[i]), refreshEntry(table));
+        }
         QVERIFY(table.errors.messages.isEmpty());
     }
 
-    void firstPaintIsFollowedByARefresh() {
-        TestHome home(extrasGame().bytes());
-        Table table;
-        QVERIFY(table.start());
-        QTRY_VERIFY(!FixtureLog::entries().filter("game:RefreshTable").isEmpty());
-        const QStringList entries = logFrom(0);
-        const qsizetype shot = entries.indexOf("engine:TakeScreenShot");
-        QVERIFY(shot >= 0);
-        QVERIFY(entries.indexOf(QRegularExpression("game:RefreshTable .*")) > shot);
-    }
-
-    // While the deck chooser is open the engine holds the previewed deck: nothing the
-    // game deals may show it; the table follows once the chooser closes.
-    void noRefreshWhileTheDeckChooserIsOpen() {
-        TestHome home(extrasGame().bytes());
-        Table table;
-        QVERIFY(table.start());
-        QTRY_VERIFY(!FixtureLog::entries().filter("game:RefreshTable").isEmpty());
-        Form2* decks = deckChooser(table);
-        const qsizetype mark = FixtureLog::entries().size();
-        table.form->resize(600, 400);
-        table.trigger("mnuBackground");
-        decks->Command5_Click();
-        decks->backChooser()->Command2_Click();
-        QTest::qWait(20);
-        QVERIFY(logFrom(mark).filter("game:RefreshTable").isEmpty());
-        decks->Command2_Click();
-        QCOMPARE(logFrom(mark).filter("game:RefreshTable").size(), 1);
-    }
-
-    void extraEntriesAreGreyedForAGameWithoutThem_data() {
+    void aGameWithoutTheOperationsIsAskedNothing_data() {
         QTest::addColumn<QString>("plugin");
-        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("offered");
         QTest::newRow("only the eight") << "Recording" << false;
         QTest::newRow("every optional operation") << "Extras" << true;
     }
-    void extraEntriesAreGreyedForAGameWithoutThem() {
+    void aGameWithoutTheOperationsIsAskedNothing() {
         QFETCH(QString, plugin);
-        QFETCH(bool, enabled);
+        QFETCH(bool, offered);
         SettingsText text;
         text.plugin = plugin;
         TestHome home(text.bytes());
         Table table;
         QVERIFY(table.start());
-        for (const QString& name : ExtraEntries)
-            QCOMPARE(table.form->menuAction(name)->isEnabled(), enabled);
-        QCOMPARE(table.form->statusBar()->isVisible(), enabled);
-        // Switching to the other game follows it.
-        table.form->startGame("Other", plugin == "Extras" ? "Recording" : "Extras");
-        for (const QString& name : ExtraEntries)
-            QCOMPARE(table.form->menuAction(name)->isEnabled(), !enabled);
-        QCOMPARE(table.form->statusBar()->isVisible(), !enabled);
-    }
-
-    void extraEntriesTakeTheSnapshotThenCallTheGame_data() {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("reply"); // "true": the game asks for a refresh
-        QTest::newRow("undo") << "mnuUndo"
-                              << "true";
-        QTest::newRow("redo") << "mnuRedo"
-                              << "";
-        QTest::newRow("hint") << "mnuHint"
-                              << "";
-        QTest::newRow("restart") << "mnuRestart"
-                                 << "true";
-        QTest::newRow("deal number") << "mnuDealNumber"
-                                     << "true";
-        QTest::newRow("statistics") << "mnuStatistics"
-                                    << "";
-    }
-    void extraEntriesTakeTheSnapshotThenCallTheGame() {
-        QFETCH(QString, entry);
-        QFETCH(QString, reply);
-        TestHome home(extrasGame().bytes());
-        Table table;
-        QVERIFY(table.start());
-        QTRY_VERIFY(!FixtureLog::entries().filter("game:RefreshTable").isEmpty());
-        FixtureLog::setReply(entry + "_Click", reply);
-        markTable(table);
-        const qsizetype mark = FixtureLog::entries().size();
-        table.trigger(entry.toLatin1().constData());
-        QStringList expected{"engine:TakeScreenShot", QStringLiteral("game:%1_Click hdc=%2 "
-                                                                     "busy=1 probe=00ff00")
-                                                          .arg(entry)
-                                                          .arg(table.hdc())};
-        if (reply == "true")
-            expected << refreshEntry(table).replace(" probe", " busy=1 probe");
-        QCOMPARE(logFrom(mark), expected);
-        QCOMPARE(table.form->cursor().shape(), Qt::ArrowCursor);
-    }
-
-    void extraShortcuts() {
-        TestHome home(extrasGame().bytes());
-        Table table;
-        QVERIFY(table.start());
-        QCOMPARE(table.form->menuAction("mnuUndo")->shortcuts(),
-                 QList<QKeySequence>{QKeySequence("Ctrl+Z")});
-        QCOMPARE(table.form->menuAction("mnuRedo")->shortcuts(),
-                 (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
-        QCOMPARE(table.form->menuAction("mnuHint")->shortcuts(),
-                 QList<QKeySequence>{QKeySequence("H")});
-    }
-
-    void keysReachTheGame_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<QString>("reply");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << 0 << ""
-                                << "KeyCode=16777216 Shift=0";
-        QTest::newRow("Shift+Ctrl+A, refresh asked")
-            << int(Qt::Key_A) << int(Qt::ShiftModifier | Qt::ControlModifier) << "true"
-            << "KeyCode=65 Shift=3";
-        QTest::newRow("Alt+Left") << int(Qt::Key_Left) << int(Qt::AltModifier) << ""
-                                  << "KeyCode=16777234 Shift=4";
-    }
-    void keysReachTheGame() {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(QString, reply);
-        QFETCH(QString, expected);
-        TestHome home(extrasGame().bytes());
-        Table table;
-        QVERIFY(table.start());
-        QTRY_VERIFY(!FixtureLog::entries().filter("game:RefreshTable").isEmpty());
-        FixtureLog::setReply("Form_KeyDown", reply);
-        markTable(table);
-        const qsizetype mark = FixtureLog::entries().size();
-        pressKey(table, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QStringList wanted{QStringLiteral("game:Form_KeyDown hdc=%1 %2 busy=0 probe=00ff00")
-                               .arg(table.hdc())
-                               .arg(expected)};
-        if (reply == "true")
-            wanted << refreshEntry(table);
-        QCOMPARE(withoutPointer(logFrom(mark)), withoutPointer(wanted));
-    }
-
-    void keysReachNoGameWithoutTheOperation() {
-        TestHome home(SettingsText().bytes());
-        Table table;
-        QVERIFY(table.start());
-        const qsizetype mark = FixtureLog::entries().size();
-        pressKey(table, Qt::Key_Escape, {});
-        QVERIFY(logFrom(mark).isEmpty());
-        QVERIFY(table.errors.messages.isEmpty());
+        for (int round = 0; round < 2; ++round) {
+            for (const QString& name : ExtraEntries)
+                QCOMPARE(table.form->menuAction(name)->isEnabled(), offered);
+            QCOMPARE(table.form->statusBar()->isVisible(), offered);
+            // The entries and the status bar follow a switch to the other game.
+            table.form->startGame("Other", offered ? "Recording" : "Extras");
+            offered = !offered;
+        }
+        if (plugin == "Recording") {
+            const qsizetype mark = FixtureLog::entries().size();
+            pressKey(Qt::Key_Escape, {})(table);
+            table.form->resize(500, 300);
+            QTest::qWait(20);
+            QVERIFY(gameCallsFrom(mark).isEmpty());
+        }
     }
 
     void statusBarShowsTheGamesStatus() {
@@ -282,7 +234,7 @@ private slots:
         Table table;
         QVERIFY(table.start());
         QCOMPARE(statusText(table), QStringLiteral("Deal 7  Moves 0"));
-        // After a call into the game at once.
+        // At once after a call into the game.
         FixtureLog::setReply("StatusText", "Deal 7  Moves 1");
         table.mouse(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
         QCOMPARE(statusText(table), QStringLiteral("Deal 7  Moves 1"));
@@ -290,33 +242,6 @@ private slots:
         FixtureLog::setReply("StatusText", "Deal 7  Moves 1  0:01");
         QTRY_COMPARE_WITH_TIMEOUT(statusText(table), QStringLiteral("Deal 7  Moves 1  0:01"),
                                   3000);
-    }
-
-    void gameIsSavedBeforeItGoes_data() {
-        QTest::addColumn<Step>("action");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("exit") << Step([](Table& t) { t.trigger("mnuExit"); })
-                              << QStringList{"game:SaveGame", "engine:UnloadDeck"};
-        QTest::newRow("close") << Step([](Table& t) { t.form->close(); })
-                               << QStringList{"game:SaveGame", "engine:UnloadDeck"};
-        QTest::newRow("switching games")
-            << Step([](Table& t) { t.form->startGame("Extras Game", "Extras"); })
-            << QStringList{"game:SaveGame", "game:SetInstallDir", "game:InitializeGame",
-                           "game:RefreshTable"};
-    }
-    void gameIsSavedBeforeItGoes() {
-        QFETCH(Step, action);
-        QFETCH(QStringList, expected);
-        TestHome home(extrasGame().bytes());
-        Table table;
-        QVERIFY(table.start());
-        QTRY_VERIFY(!FixtureLog::entries().filter("game:RefreshTable").isEmpty());
-        const qsizetype mark = FixtureLog::entries().size();
-        action(table);
-        QStringList names;
-        for (const QString& entry : logFrom(mark))
-            names << entry.section(QLatin1Char(' '), 0, 0);
-        QCOMPARE(names, expected);
     }
 };
 
