@@ -3,12 +3,12 @@
 // picture, fake dialogs and reporter, and one table window over a recording engine.
 
 #include "fixturelog.h"
-#include "recordingengine.h"
 
 #include "host/errorreporter.h"
 #include "host/filechooser.h"
 #include "host/form1.h"
 #include "host/tablewidget.h"
+#include "tests/support/recordingengine.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,13 +19,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 
 namespace halvane::test {
 
 using fixture::FixtureLog;
-using fixture::RecordingEngine;
 
 // The Game menu's entries for the optional game operations.
 const QStringList ExtraEntries{"mnuRestart", "mnuDealNumber", "mnuUndo",
@@ -120,17 +121,31 @@ public:
     QString openFile(QWidget*, const QString&, const QString&) override { return QString(); }
 };
 
-// One table window with a recording engine and fake dialogs.
+// One table window with fake dialogs and a recording engine whose calls go into the
+// fixture log ("engine:SetCardBack 5") among the games' calls. An engine call fails when
+// FixtureLog::failNext names it ("engine:ReDraw").
 struct Table {
     FakeReporter errors;
     FakeColors colors;
     FakeFiles files;
+    // Runs with the method's name before each recorded engine call; outlives the form.
+    std::function<void(const QString&)> beforeEngineCall;
     RecordingEngine* engine = nullptr; // owned by the form
     std::unique_ptr<Form1> form;
 
     Table() {
         auto recording = std::make_unique<RecordingEngine>();
         engine = recording.get();
+        engine->onCall = [this](const RecordingEngine::Call& call) {
+            if (beforeEngineCall)
+                beforeEngineCall(call.method);
+            const QString entry = QStringLiteral("engine:") + call.method;
+            if (FixtureLog::takeFailure(entry))
+                throw std::runtime_error(call.method.toStdString() +
+                                         ": the recording engine was told to fail");
+            FixtureLog::append(call.arguments.isEmpty() ? entry
+                                                        : entry + QLatin1Char(' ') + call.arguments);
+        };
         form = std::make_unique<Form1>(std::move(recording), errors, colors, files);
         form->table()->setFramePace(std::chrono::milliseconds(0));
     }

@@ -3,7 +3,6 @@
 // colour, and shut-down writing the settings exactly once.
 
 #include "fixturelog.h"
-#include "recordingengine.h"
 #include "tablefixture.h"
 
 #include "host/dialogs/form2.h"
@@ -34,7 +33,6 @@
 
 using namespace halvane;
 using halvane::fixture::FixtureLog;
-using halvane::fixture::RecordingEngine;
 using namespace halvane::test;
 
 namespace {
@@ -80,12 +78,12 @@ private slots:
         Table table;
         FixtureLog::setProbe(table.hdc(), 2, 2);
         // Something on the window before the game starts; the clear must come after it.
-        table.engine->beforeCall = [&](const QString& method) {
+        table.beforeEngineCall = [&](const QString& method) {
             if (method == "SetBackground")
                 gdi::SetPixel(table.hdc(), 2, 2, gdi::RGB(255, 0, 0));
         };
         table.form->Form_Load();
-        table.engine->beforeCall = nullptr;
+        table.beforeEngineCall = nullptr;
         QCOMPARE(FixtureLog::entries(),
                  (QStringList{"engine:SetCurrentDirectory " + home.path(),
                               "engine:InitializeDeck Test.bmp", "engine:SetCardBack 5",
