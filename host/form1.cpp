@@ -410,7 +410,9 @@ void Form1::openGameChooser() {
 
 void Form1::startGame(const QString& name, const QString& plugin) {
     // Saved first: a new object of the same game resumes from what is saved.
-    m_game->SaveGame();
+    if (m_game) {
+        m_game->SaveGame();
+    }
     // The running game stays until its successor exists and has set itself up.
     auto next = std::make_unique<GamePlugin>(plugin);
     next->SetInstallDir(m_settings.InstallDir);

@@ -7,6 +7,7 @@
 #include "host/installdir.h"
 #include "host/messageboxreporter.h"
 #include "host/pluginfolders.h"
+#include "host/terminationsignals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -59,6 +60,9 @@ int Launcher::run() {
     Form1 form(std::make_unique<dorvik::Class1>(), errors, colors, files);
     if (const int status = form.startUp(); status != 0)
         return status;
+    // Ended from outside, the table saves as if its window were closed.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &form, &QWidget::close);
     return QApplication::exec();
 }
 

@@ -4,6 +4,7 @@
 #include "host/errorreporter.h"
 #include "host/launcher.h"
 #include "host/pluginfolders.h"
+#include "host/terminationsignals.h"
 #include "platform/com/components.h"
 
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <csignal>
 
 using namespace halvane;
 
@@ -151,6 +153,23 @@ private slots:
                  qPrintable(errors.messages.front()));
         QVERIFY(!QFile::exists(home + "/solitaire.ini"));
         QVERIFY(com::PluginFolders().isEmpty());
+    }
+
+    // Told on the event loop, where closing the window saves the game and the settings.
+    void terminationSignalsReachTheEventLoop_data() {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+    void terminationSignalsReachTheEventLoop() {
+        QFETCH(int, signalNumber);
+        TerminationSignals termination;
+        QList<int> received;
+        connect(&termination, &TerminationSignals::received, this,
+                [&](int number) { received << number; });
+        QCOMPARE(std::raise(signalNumber), 0);
+        QVERIFY(received.isEmpty()); // nothing runs inside the handler
+        QTRY_COMPARE(received, QList<int>{signalNumber});
     }
 };
 
