@@ -2,7 +2,9 @@
 // The table window: the program starts by loading it and ends when it unloads. It brings
 // up the settings, the game plug-in and the card engine in a fixed order, keeps the
 // table on screen through the engine's snapshot and restore, forwards the mouse and the
-// game's menu commands to the plug-in, and writes the settings back at the end.
+// game's menu commands to the plug-in, and writes the settings back at the end. A game
+// that offers optional operations also gets table refreshes, the extra Game menu entries,
+// keys, a status bar and the chance to save its game before it goes.
 //
 // Failures: Form_Load throws (startUp reports it and returns exit status 1, the settings
 // file untouched). While playing, every event and command is a boundary: a failure is
@@ -23,7 +25,6 @@
 
 class QAction;
 class QLabel;
-class QMenu;
 class QTimer;
 
 namespace halvane {

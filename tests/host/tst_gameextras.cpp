@@ -156,6 +156,15 @@ private slots:
                 << Nothing << trigger(entry) << ""
                 << QStringList{"engine:TakeScreenShot", "game:" + entry + "_Click hdc=%H busy=1"};
         }
+        // The window's shortcuts take their keys before the game sees any.
+        QTest::newRow("H is Hint") << Nothing << Step([](Table& t) {
+            QTest::keyClick(t.form.get(), Qt::Key_H);
+        }) << "" << QStringList{"engine:TakeScreenShot", "game:mnuHint_Click"};
+        QTest::newRow("Ctrl+Shift+Z is Redo") << Nothing << Step([](Table& t) {
+            QTest::keyClick(t.form.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        }) << "" << QStringList{"game:Form_KeyDown hdc=%H KeyCode=16777248 Shift=1",
+                                "game:Form_KeyDown hdc=%H KeyCode=16777249 Shift=3",
+                                "engine:TakeScreenShot", "game:mnuRedo_Click"};
         QTest::newRow("undo asks for a refresh")
             << Nothing << trigger("mnuUndo") << "mnuUndo_Click"
             << QStringList{"engine:TakeScreenShot", "game:mnuUndo_Click", refresh};
