@@ -100,7 +100,6 @@ void GamePlugin::callWithHdc(const char* operation, std::int32_t hDC) {
     guarded(m_classId, operation, [&] { com::CallByName(m_object.get(), operation, args); });
 }
 
-
 bool GamePlugin::offers(const char* operation) const {
     return com::HasOperation(m_object.get(), operation);
 }

@@ -57,7 +57,9 @@ public:
     // The host has just cleared the window; the game deals its whole table again for a
     // client area of Width x Height pixels. False when the game has no such operation.
     bool RefreshTable(std::int32_t hDC, std::int16_t Width, std::int16_t Height);
-    // One of MenuOperations, after the host took the engine's snapshot. True: refresh.
+    // mnuUndo_Click, mnuRedo_Click, mnuHint_Click, mnuRestart_Click,
+    // mnuDealNumber_Click or mnuStatistics_Click, after the host took the engine's
+    // snapshot. True: refresh.
     bool callMenuOperation(const char* operation, std::int32_t hDC);
     // A key pressed on the table: KeyCode a Qt::Key value, Shift as for the mouse.
     // True: refresh.
@@ -66,10 +68,6 @@ public:
     std::optional<QString> StatusText();
     // Keeps the game in progress for the next start; called before the object goes.
     void SaveGame();
-
-    static constexpr const char* MenuOperations[] = {
-        "mnuUndo_Click",    "mnuRedo_Click",       "mnuHint_Click",
-        "mnuRestart_Click", "mnuDealNumber_Click", "mnuStatistics_Click"};
 
 private:
     void callMouse(const char* operation, std::int32_t hDC, std::int16_t Button, std::int16_t Shift,

@@ -143,8 +143,8 @@ struct Table {
             if (FixtureLog::takeFailure(entry))
                 throw std::runtime_error(call.method.toStdString() +
                                          ": the recording engine was told to fail");
-            FixtureLog::append(call.arguments.isEmpty() ? entry
-                                                        : entry + QLatin1Char(' ') + call.arguments);
+            FixtureLog::append(
+                call.arguments.isEmpty() ? entry : entry + QLatin1Char(' ') + call.arguments);
         };
         form = std::make_unique<Form1>(std::move(recording), errors, colors, files);
         form->table()->setFramePace(std::chrono::milliseconds(0));

@@ -120,25 +120,23 @@ private slots:
         const auto deck = [](const std::function<void(Form2*)>& step) {
             return Step([=](Table& t) { step(t.form->findChild<Form2*>()); });
         };
-        QTest::newRow("resize") << Nothing << Step([](Table& t) { t.form->resize(640, 480); })
-                                << "" << QStringList{refresh};
-        QTest::newRow("background") << Nothing << trigger("mnuBackground") << ""
-                                    << QStringList{refresh};
+        QTest::newRow("resize") << Nothing << Step([](Table& t) { t.form->resize(640, 480); }) << ""
+                                << QStringList{refresh};
+        QTest::newRow("background")
+            << Nothing << trigger("mnuBackground") << "" << QStringList{refresh};
         QTest::newRow("deck chooser OK")
             << trigger("mnuDeck") << deck([](Form2* d) { d->Command1_Click(); }) << ""
             << QStringList{refresh};
         QTest::newRow("deck chooser Cancel")
             << trigger("mnuDeck") << deck([](Form2* d) { d->Command2_Click(); }) << ""
             << QStringList{refresh};
-        QTest::newRow("back chooser after the deck chooser")
-            << Step([](Table& t) {
-                   t.trigger("mnuDeck");
-                   Form2* decks = t.form->findChild<Form2*>();
-                   decks->Command5_Click();
-                   decks->Command2_Click();
-               })
-            << deck([](Form2* d) { d->backChooser()->Command1_Click(); }) << ""
-            << QStringList{refresh};
+        QTest::newRow("back chooser after the deck chooser") << Step([](Table& t) {
+            t.trigger("mnuDeck");
+            Form2* decks = t.form->findChild<Form2*>();
+            decks->Command5_Click();
+            decks->Command2_Click();
+        }) << deck([](Form2* d) { d->backChooser()->Command1_Click(); })
+                                                             << "" << QStringList{refresh};
         // The engine holds the previewed deck meanwhile: the table waits for the close.
         QTest::newRow("nothing while the deck chooser is open")
             << trigger("mnuDeck") << Step([](Table& t) {
@@ -157,14 +155,18 @@ private slots:
                 << QStringList{"engine:TakeScreenShot", "game:" + entry + "_Click hdc=%H busy=1"};
         }
         // The window's shortcuts take their keys before the game sees any.
-        QTest::newRow("H is Hint") << Nothing << Step([](Table& t) {
-            QTest::keyClick(t.form.get(), Qt::Key_H);
-        }) << "" << QStringList{"engine:TakeScreenShot", "game:mnuHint_Click"};
-        QTest::newRow("Ctrl+Shift+Z is Redo") << Nothing << Step([](Table& t) {
-            QTest::keyClick(t.form.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        }) << "" << QStringList{"game:Form_KeyDown hdc=%H KeyCode=16777248 Shift=1",
-                                "game:Form_KeyDown hdc=%H KeyCode=16777249 Shift=3",
-                                "engine:TakeScreenShot", "game:mnuRedo_Click"};
+        QTest::newRow("H is Hint")
+            << Nothing << Step([](Table& t) { QTest::keyClick(t.form.get(), Qt::Key_H); }) << ""
+            << QStringList{"engine:TakeScreenShot", "game:mnuHint_Click"};
+        QTest::newRow("Ctrl+Shift+Z is Redo")
+            << Nothing << Step([](Table& t) {
+                   QTest::keyClick(t.form.get(), Qt::Key_Z,
+                                   Qt::ControlModifier | Qt::ShiftModifier);
+               })
+            << ""
+            << QStringList{"game:Form_KeyDown hdc=%H KeyCode=16777248 Shift=1",
+                           "game:Form_KeyDown hdc=%H KeyCode=16777249 Shift=3",
+                           "engine:TakeScreenShot", "game:mnuRedo_Click"};
         QTest::newRow("undo asks for a refresh")
             << Nothing << trigger("mnuUndo") << "mnuUndo_Click"
             << QStringList{"engine:TakeScreenShot", "game:mnuUndo_Click", refresh};
@@ -172,15 +174,15 @@ private slots:
                                 << QStringList{"game:Form_KeyDown hdc=%H KeyCode=16777216 Shift=0"};
         QTest::newRow("Shift+Ctrl+A asks for a refresh")
             << Nothing << pressKey(Qt::Key_A, Qt::ShiftModifier | Qt::ControlModifier)
-            << "Form_KeyDown" << QStringList{"game:Form_KeyDown hdc=%H KeyCode=65 Shift=3", refresh};
+            << "Form_KeyDown"
+            << QStringList{"game:Form_KeyDown hdc=%H KeyCode=65 Shift=3", refresh};
         const QStringList saved{"game:SaveGame", "engine:UnloadDeck"};
         QTest::newRow("exit saves") << Nothing << trigger("mnuExit") << "" << saved;
         QTest::newRow("close saves")
             << Nothing << Step([](Table& t) { t.form->close(); }) << "" << saved;
         QTest::newRow("switching games saves first")
-            << Nothing << Step([](Table& t) { t.form->startGame("Extras Game", "Extras"); })
-            << "" << QStringList{"game:SaveGame", "game:SetInstallDir", "game:InitializeGame",
-                                 refresh};
+            << Nothing << Step([](Table& t) { t.form->startGame("Extras Game", "Extras"); }) << ""
+            << QStringList{"game:SaveGame", "game:SetInstallDir", "game:InitializeGame", refresh};
     }
     void theGameIsCalled() {
         QFETCH(Step, setup);
@@ -249,8 +251,7 @@ private slots:
         QCOMPARE(statusText(table), QStringLiteral("Deal 7  Moves 1"));
         // The clock moves without any event.
         FixtureLog::setReply("StatusText", "Deal 7  Moves 1  0:01");
-        QTRY_COMPARE_WITH_TIMEOUT(statusText(table), QStringLiteral("Deal 7  Moves 1  0:01"),
-                                  3000);
+        QTRY_COMPARE_WITH_TIMEOUT(statusText(table), QStringLiteral("Deal 7  Moves 1  0:01"), 3000);
     }
 };
 

@@ -26,7 +26,8 @@ void RecordingEngine::DrawBack(std::int32_t hdc, std::int16_t nValue, std::int16
 
 void RecordingEngine::SetBackground(std::int32_t Color) {
     // As the colour reads in hex: blue, green, red.
-    record("SetBackground", QStringLiteral("%1").arg(std::uint32_t(Color), 6, 16, QLatin1Char('0')));
+    record("SetBackground",
+           QStringLiteral("%1").arg(std::uint32_t(Color), 6, 16, QLatin1Char('0')));
     m_engine.SetBackground(Color);
 }
 
