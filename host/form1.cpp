@@ -10,6 +10,7 @@
 #include "host/filechooser.h"
 #include "host/gameplugin.h"
 #include "host/installdir.h"
+#include "host/mousecodes.h"
 #include "host/settingsfile.h"
 #include "host/tablewidget.h"
 #include "host/windowtext.h"
@@ -20,10 +21,15 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
@@ -53,6 +59,13 @@ Form1::Form1(std::unique_ptr<dorvik::_Class1> engine, ErrorReporter& errors, Col
     setCentralWidget(m_table);
     setFocusProxy(m_table); // giving the window the focus gives it to the table
     buildMenus();
+    buildGameExtras();
+    m_statusText = new QLabel(this);
+    statusBar()->addWidget(m_statusText, 1);
+    statusBar()->hide();
+    m_statusTimer = new QTimer(this);
+    m_statusTimer->setInterval(1000); // the game's clock moves on without events
+    connect(m_statusTimer, &QTimer::timeout, this, &Form1::updateStatus);
 }
 
 Form1::~Form1() {
@@ -84,7 +97,9 @@ void Form1::Form_Load() {
     // Card corners carry the table's colour from the first deal on.
     m_engine->SetBackground(colorValue(m_backColor));
 
+    m_game->SetInstallDir(m_settings.InstallDir);
     m_game->InitializeGame();
+    adaptToGame();
     clearWindow();
     m_firstPaint = true;
     m_loaded = true;
@@ -147,6 +162,9 @@ void Form1::Form_Unload() {
         return;
     m_unloaded = true;
     int status = 0;
+    m_statusTimer->stop();
+    // The game in progress is kept while the deck is still loaded.
+    guarded(QStringLiteral("saving the game"), [this] { m_game->SaveGame(); });
     // The settings are written whatever happened to the engine's surfaces.
     guarded(QStringLiteral("releasing the deck"), [this] {
         m_deckReady = false;
@@ -194,6 +212,8 @@ void Form1::Form_Paint() {
             clearWindow();
             m_engine->TakeScreenShot(hDC());
             m_firstPaint = false;
+            // A resumed game or a fresh deal shows from the start.
+            scheduleRefresh();
         } else {
             m_engine->ReDraw(hDC());
         }
@@ -217,6 +237,7 @@ void Form1::Form_Paint() {
 
 void Form1::Form_Resize() {
     Form_Paint();
+    scheduleRefresh(); // the game lays out for the new client area
 }
 
 void Form1::clearWindow() {
@@ -256,6 +277,7 @@ void Form1::forward(const QString& what, const std::function<void(GamePlugin&)>&
         return;
     guarded(what, [&] { call(*m_game); });
     m_table->presentChanges();
+    updateStatus();
 }
 
 // --- Failures ------------------------------------------------------------------------------
@@ -414,6 +436,7 @@ void Form1::mnuBackground_Click() {
         Form_Paint();
         m_table->presentChanges();
     });
+    refreshTable();
 }
 
 void Form1::endDragBeforeCommand() {
@@ -424,8 +447,12 @@ void Form1::endDragBeforeCommand() {
 }
 
 void Form1::openDeckChooser() {
-    if (!m_deckChooser)
+    if (!m_deckChooser) {
         m_deckChooser = new Form2(*this, m_files, this);
+        // The table gets the chosen deck and back only once the previews are over.
+        connect(m_deckChooser, &QDialog::finished, this, &Form1::refreshTable);
+        connect(m_deckChooser, &Form2::backChooserClosed, this, &Form1::refreshTable);
+    }
     m_deckChooser->open();
 }
 
@@ -438,14 +465,154 @@ void Form1::openGameChooser() {
 // --- Switching games -----------------------------------------------------------------------
 
 void Form1::startGame(const QString& name, const QString& plugin) {
+    // Saved first: a new object of the same game resumes from what is saved.
+    if (m_game) {
+        m_game->SaveGame();
+    }
     // The running game stays until its successor exists and has set itself up.
     auto next = std::make_unique<GamePlugin>(plugin);
+    next->SetInstallDir(m_settings.InstallDir);
     next->InitializeGame();
     m_settings.CurrentGameName = name;
     m_settings.CurrentGamePlugin = plugin;
     m_game = std::move(next);
     updateCaption();
+    adaptToGame();
     m_table->presentChanges();
+    // A game that can redraw its table shows it now rather than at its first deal.
+    refreshTable();
+    updateStatus();
+}
+
+// --- Optional game operations ----------------------------------------------------------
+
+void Form1::buildGameExtras() {
+    struct Extra {
+        const char* name; // + "_Click": the game's operation
+        const char* caption;
+        QList<QKeySequence> shortcuts;
+        const char* before; // the fixed entry it goes in front of
+        const char* what;
+    };
+    const Extra extras[] = {
+        {"mnuRestart", "R&estart", {}, "mnuline3", "restarting the deal"},
+        {"mnuDealNumber", "Deal &number...", {}, "mnuline3", "choosing a deal number"},
+        {"mnuUndo", "&Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, "mnuSettings", "undoing"},
+        {"mnuRedo",
+         "&Redo",
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+         "mnuSettings",
+         "redoing"},
+        {"mnuHint", "&Hint", {QKeySequence(Qt::Key_H)}, "mnuSettings", "looking for a hint"},
+        {nullptr, "-", {}, "mnuSettings", nullptr},
+        {"mnuStatistics", "S&tatistics", {}, "mnuSettings", "showing the statistics"},
+    };
+    QMenu* menu = menuBar()->findChild<QMenu*>(QStringLiteral("mnuGameSelection"));
+    for (const Extra& extra : extras) {
+        QAction* before = menuAction(QString::fromLatin1(extra.before));
+        if (extra.name == nullptr) {
+            menu->insertSeparator(before);
+            continue;
+        }
+        auto* action = new QAction(QString::fromUtf8(extra.caption), menu);
+        action->setObjectName(QString::fromLatin1(extra.name));
+        action->setShortcuts(extra.shortcuts);
+        // Unlike the fixed entries, these act on the table window only: H or Ctrl+Z typed
+        // into a dialog's text field belong to that field.
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setEnabled(false);
+        const QByteArray operation = QByteArray(extra.name) + "_Click";
+        const QString what = QString::fromUtf8(extra.what);
+        connect(action, &QAction::triggered, this,
+                [this, operation, what] { runGameExtra(operation.constData(), what); });
+        menu->insertAction(before, action);
+        m_gameExtras.append(action);
+    }
+}
+
+void Form1::runGameExtra(const char* operation, const QString& what) {
+    BusyCursor busy(this);
+    bool refresh = false;
+    forward(what, [&](GamePlugin& game) {
+        // As for Settings: whatever the game opens over the table, the table comes back.
+        m_engine->TakeScreenShot(hDC());
+        refresh = game.callMenuOperation(operation, hDC());
+    });
+    if (refresh) {
+        refreshTable();
+    }
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (!m_game || !m_game->offers("Form_KeyDown")) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    bool refresh = false;
+    forward(QStringLiteral("pressing a key"), [&](GamePlugin& game) {
+        refresh = game.Form_KeyDown(hDC(), event->key(), MouseCodes::shift(event->modifiers()));
+    });
+    if (refresh) {
+        refreshTable();
+    }
+}
+
+void Form1::refreshTable() {
+    m_refreshQueued = false;
+    if (!m_game || m_firstPaint || !m_game->offers("RefreshTable")) {
+        return;
+    }
+    if (m_deckChooser && m_deckChooser->isVisible()) {
+        return;
+    }
+    const auto pixels = [](int extent) { return std::int16_t(std::clamp(extent, 0, 32767)); };
+    forward(QStringLiteral("redrawing the table"), [&](GamePlugin& game) {
+        clearWindow();
+        game.RefreshTable(hDC(), pixels(m_table->width()), pixels(m_table->height()));
+    });
+}
+
+void Form1::scheduleRefresh() {
+    if (m_refreshQueued) {
+        return;
+    }
+    m_refreshQueued = true;
+    // Not inside the paint or resize that asks: the game animates and may tell of failures.
+    QTimer::singleShot(0, this, [this] {
+        if (m_refreshQueued) {
+            refreshTable();
+        }
+    });
+}
+
+void Form1::adaptToGame() {
+    for (QAction* entry : m_gameExtras) {
+        entry->setEnabled(m_game->offers((entry->objectName() + "_Click").toLatin1().constData()));
+    }
+    const bool hasStatus = m_game->offers("StatusText");
+    m_statusText->clear();
+    statusBar()->setVisible(hasStatus);
+    if (hasStatus) {
+        m_statusTimer->start();
+    } else {
+        m_statusTimer->stop();
+    }
+}
+
+void Form1::updateStatus() {
+    // The timer runs while the current game has a status that can be read.
+    if (!m_statusTimer->isActive() || !m_game) {
+        return;
+    }
+    std::optional<QString> text;
+    if (!guarded(QStringLiteral("reading the game's status"),
+                 [&] { text = m_game->StatusText(); })) {
+        // Told once: asked this often, a broken status would bury the table in messages.
+        m_statusTimer->stop();
+        m_statusText->clear();
+        return;
+    }
+    m_statusText->setText(text.value_or(QString()));
 }
 
 } // namespace halvane

@@ -2,7 +2,9 @@
 // The table window: the program starts by loading it and ends when it unloads. It brings
 // up the settings, the game plug-in and the card engine in a fixed order, keeps the
 // table on screen through the engine's snapshot and restore, forwards the mouse and the
-// game's menu commands to the plug-in, and writes the settings back at the end.
+// game's menu commands to the plug-in, and writes the settings back at the end. A game
+// that offers optional operations also gets table refreshes, the extra Game menu entries,
+// keys, a status bar and the chance to save its game before it goes.
 //
 // Failures: Form_Load throws (startUp reports it and returns exit status 1, the settings
 // file untouched). While playing, every event and command is a boundary: a failure is
@@ -23,6 +25,8 @@
 #include <optional>
 
 class QAction;
+class QLabel;
+class QTimer;
 
 namespace halvane {
 
@@ -67,6 +71,12 @@ public:
     void mnuBackground_Click();
     void mnuInstructions_Click();
 
+    // Has a game that offers RefreshTable deal its whole table again: clears the window,
+    // then RefreshTable with the table's client size. Nothing for a game without it,
+    // before the first paint, after shut-down, or while the deck chooser is open (the
+    // engine then holds the previewed deck; closing the chooser refreshes).
+    void refreshTable();
+
     // TableHost
     HostSettings& settings() override { return m_settings; }
     dorvik::_Class1& engine() override { return *m_engine; }
@@ -88,6 +98,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Keys no menu shortcut took go to a game that offers Form_KeyDown.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // TableEvents
@@ -102,6 +114,18 @@ private:
     // Every menu command first ends a press on the table, as if released where the
     // pointer is.
     void endDragBeforeCommand();
+    // The Game menu's entries for the optional operations (Undo, Redo, Hint, Restart,
+    // Deal number, Statistics), placed between the fixed entries.
+    void buildGameExtras();
+    // An entry of buildGameExtras: snapshot, then the game's operation; a True result
+    // refreshes the table.
+    void runGameExtra(const char* operation, const QString& what);
+    // Greys out the extra entries the current game lacks and shows the status bar only
+    // for a game that has a status.
+    void adaptToGame();
+    void updateStatus();
+    // refreshTable once the current event is over; several requests make one refresh.
+    void scheduleRefresh();
     void openDeckChooser();
     void openGameChooser();
     void loadSettings();
@@ -128,7 +152,11 @@ private:
     TableWidget* m_table = nullptr;
     QPointer<Form2> m_deckChooser; // one instance each, made at first use
     QPointer<Form4> m_gameChooser;
+    QList<QAction*> m_gameExtras; // object name + "_Click" is the game's operation
+    QLabel* m_statusText = nullptr;
+    QTimer* m_statusTimer = nullptr;
     QColor m_backColor = Qt::white;
+    bool m_refreshQueued = false;
     bool m_firstPaint = false;
     bool m_deckReady = false; // the engine has a table copy to restore from
     bool m_loaded = false;

@@ -27,6 +27,11 @@ template <typename Call> void guarded(const QString& classId, const char* operat
     }
 }
 
+// A game asks for a refresh with a Boolean True; any other result asks for nothing.
+bool asksRefresh(const Variant& result) {
+    return result.type() == Variant::Type::Boolean && result.toInteger() != com::False;
+}
+
 } // namespace
 
 GamePlugin::GamePlugin(const QString& plugin) : m_classId(plugin + QStringLiteral(".GamePlay")) {
@@ -93,6 +98,56 @@ void GamePlugin::callMouse(const char* operation, std::int32_t hDC, std::int16_t
 void GamePlugin::callWithHdc(const char* operation, std::int32_t hDC) {
     const std::vector<Variant> args{Variant::fromLong(hDC)};
     guarded(m_classId, operation, [&] { com::CallByName(m_object.get(), operation, args); });
+}
+
+bool GamePlugin::offers(const char* operation) const {
+    return com::HasOperation(m_object.get(), operation);
+}
+
+void GamePlugin::SetInstallDir(const QString& Directory) {
+    call("SetInstallDir", {Variant::fromString(Directory)});
+}
+
+bool GamePlugin::RefreshTable(std::int32_t hDC, std::int16_t Width, std::int16_t Height) {
+    if (!offers("RefreshTable")) {
+        return false;
+    }
+    call("RefreshTable",
+         {Variant::fromLong(hDC), Variant::fromInteger(Width), Variant::fromInteger(Height)});
+    return true;
+}
+
+bool GamePlugin::callMenuOperation(const char* operation, std::int32_t hDC) {
+    return asksRefresh(call(operation, {Variant::fromLong(hDC)}));
+}
+
+bool GamePlugin::Form_KeyDown(std::int32_t hDC, int KeyCode, std::int16_t Shift) {
+    return asksRefresh(call("Form_KeyDown", {Variant::fromLong(hDC), Variant::fromLong(KeyCode),
+                                             Variant::fromInteger(Shift)}));
+}
+
+std::optional<QString> GamePlugin::StatusText() {
+    if (!offers("StatusText")) {
+        return std::nullopt;
+    }
+    const Variant text = call("StatusText", {});
+    QString status;
+    guarded(m_classId, "StatusText", [&] { status = text.toString("the status text"); });
+    return status;
+}
+
+void GamePlugin::SaveGame() {
+    call("SaveGame", {});
+}
+
+Variant GamePlugin::call(const char* operation, const std::vector<Variant>& args) {
+    if (!offers(operation)) {
+        return Variant();
+    }
+    Variant result;
+    guarded(m_classId, operation,
+            [&] { result = com::CallByName(m_object.get(), operation, args); });
+    return result;
 }
 
 } // namespace halvane

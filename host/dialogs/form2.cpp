@@ -239,8 +239,10 @@ void Form2::Command4_Click() {
 }
 
 void Form2::Command5_Click() {
-    if (!m_form3)
+    if (!m_form3) {
         m_form3 = new Form3(m_host, this, parentWidget());
+        connect(m_form3, &QDialog::finished, this, &Form2::backChooserClosed);
+    }
     m_form3->open();
 }
 

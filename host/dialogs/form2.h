@@ -68,6 +68,10 @@ public:
     static constexpr int PreviewCard = 40;
     static constexpr int PreviewTop = 40;
 
+signals:
+    // The card back chooser opened from here has closed (OK, Cancel or the title bar).
+    void backChooserClosed();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -181,7 +181,34 @@ std::optional<QString> convert(const QMetaMethod& method, const std::vector<Vari
     return std::nullopt;
 }
 
+// The methods a late-bound call may reach under `name`. Only the object's own public
+// methods and slots: QObject's (deleteLater and the like) would let a caller pull the
+// object out from under its owner.
+std::vector<QMetaMethod> operationsNamed(const QObject& object, const QByteArray& name) {
+    const QMetaObject* meta = object.metaObject();
+    const int first = QObject::staticMetaObject.methodCount();
+    std::vector<QMetaMethod> named;
+    for (int i = first; i < meta->methodCount(); ++i) {
+        const QMetaMethod method = meta->method(i);
+        if (method.access() != QMetaMethod::Public || method.name() != name) {
+            continue;
+        }
+        if (method.methodType() == QMetaMethod::Method ||
+            method.methodType() == QMetaMethod::Slot) {
+            named.push_back(method);
+        }
+    }
+    return named;
+}
+
 } // namespace
+
+bool HasOperation(const QObject* object, const char* operation) {
+    if (object == nullptr || operation == nullptr) {
+        return false;
+    }
+    return !operationsNamed(*object, QByteArray(operation)).empty();
+}
 
 Variant CallByName(QObject* object, const char* operation, const std::vector<Variant>& args) {
     const QByteArray name(operation != nullptr ? operation : "");
@@ -190,18 +217,7 @@ Variant CallByName(QObject* object, const char* operation, const std::vector<Var
     const QString classId = ClassIdOf(object);
     const QString where = QStringLiteral("%1.%2").arg(classId, QLatin1String(name));
 
-    // Only the object's own public methods and slots: QObject's (deleteLater and the
-    // like) would let a caller pull the object out from under its owner.
-    const QMetaObject* meta = object->metaObject();
-    const int first = QObject::staticMetaObject.methodCount();
-    std::vector<QMetaMethod> named;
-    for (int i = first; i < meta->methodCount(); ++i) {
-        const QMetaMethod method = meta->method(i);
-        if (method.access() != QMetaMethod::Public || method.name() != name)
-            continue;
-        if (method.methodType() == QMetaMethod::Method || method.methodType() == QMetaMethod::Slot)
-            named.push_back(method);
-    }
+    const std::vector<QMetaMethod> named = operationsNamed(*object, name);
     if (named.empty())
         fail(QStringLiteral("%1 has no operation \"%2\"").arg(classId, QLatin1String(name)));
 

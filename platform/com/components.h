@@ -39,6 +39,11 @@ std::unique_ptr<QObject> CreateObject(const QString& classId);
 // an int as a Long, a short as an Integer, a bool as a Boolean (True or False).
 Variant CallByName(QObject* object, const char* operation, const std::vector<Variant>& args = {});
 
+// True when `object` offers an operation named `operation` that CallByName would look
+// at (a public method or slot of its own class, any number of parameters); false for a
+// null object or name. Lets a caller tell an optional operation from a missing one.
+bool HasOperation(const QObject* object, const char* operation);
+
 // The class id CreateObject made `object` under, or its C++ class name for an object
 // made otherwise; "" for null. Used to name the class in messages.
 QString ClassIdOf(const QObject* object);

@@ -145,6 +145,10 @@ TEST_P(CallFailure, RaisesAndCallsNothing) {
         EXPECT_EQ(std::string(error.what()), row.message);
     }
     EXPECT_EQ(log(), QString()); // nothing ran, not even in part
+    // Asking finds exactly what the call finds: a name the call knows but cannot call
+    // with these arguments is still an operation of the object.
+    const bool unknown = std::string(row.message).find("has no operation") != std::string::npos;
+    EXPECT_EQ(com::HasOperation(object(row.onLacking), row.operation), !unknown);
 }
 
 const Variant Zero = S(0.0f);
@@ -226,6 +230,12 @@ TEST_F(CallByNameTest, NullObjectIsAnError) {
     } catch (const com::Error& error) {
         EXPECT_STREQ(error.what(), "cannot call \"InitializeGame\": there is no object");
     }
+}
+
+TEST_F(CallByNameTest, NullObjectOrNameHasNoOperation) {
+    EXPECT_FALSE(com::HasOperation(nullptr, "InitializeGame"));
+    EXPECT_FALSE(com::HasOperation(m_recording.get(), nullptr));
+    EXPECT_TRUE(com::HasOperation(m_recording.get(), "InitializeGame"));
 }
 
 TEST_F(CallByNameTest, ExceptionFromTheMethodPassesThroughUnchanged) {

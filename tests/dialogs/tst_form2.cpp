@@ -443,9 +443,9 @@ void Form2Test::handlersShowTheWaitCursor() {
     FakeFileChooser files;
     Form2 dialog(host, files, nullptr);
     QStringList seen;
-    host.recorder.onCall = [&](const QString& call) {
-        if (!call.startsWith("Draw"))
-            seen << call + (dialog.cursor().shape() == Qt::WaitCursor ? " busy" : " idle");
+    host.recorder.onCall = [&](const halvane::test::RecordingEngine::Call& call) {
+        if (!call.method.startsWith("Draw"))
+            seen << call.text() + (dialog.cursor().shape() == Qt::WaitCursor ? " busy" : " idle");
     };
     dialog.open();
     clickRow(dialog, 1);

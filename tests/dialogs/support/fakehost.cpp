@@ -27,6 +27,8 @@ FakeHost::FakeHost(const QStringList& sheetFiles, const QString& currentDeck) {
 }
 
 FakeHost::~FakeHost() {
+    // A test's hook may look at things of the test that are gone by now.
+    recorder.onCall = nullptr;
     recorder.UnloadDeck();
     gdi::DeleteDC(tableDc); // deselects the bitmap, which can then go
     gdi::DeleteObject(m_tableBitmap);

@@ -5,7 +5,7 @@
 
 #include "host/tablehost.h"
 #include "platform/gdi/gdi.h"
-#include "tests/dialogs/support/recordingengine.h"
+#include "tests/support/recordingengine.h"
 
 #include <QImage>
 #include <QSet>
