@@ -7,9 +7,10 @@
 namespace halvane::kit {
 
 struct Card {
-    std::int16_t number = 0; // the engine's card number: 1 to 52 the first pack, 53 to 104 the second
-    std::int16_t suit = 0;   // 1 clubs, 2 diamonds, 3 hearts, 4 spades
-    std::int16_t rank = 0;   // 1 ace .. 13 king
+    std::int16_t number =
+        0;                 // the engine's card number: 1 to 52 the first pack, 53 to 104 the second
+    std::int16_t suit = 0; // 1 clubs, 2 diamonds, 3 hearts, 4 spades
+    std::int16_t rank = 0; // 1 ace .. 13 king
     std::int16_t colour = 0; // 1 black (clubs, spades) or 2 red
     bool faceUp = false;
 

@@ -40,9 +40,10 @@ bool WidgetDialogs::askToAbandon(const QString& text, bool& dontAskAgain) {
 std::optional<std::uint32_t> WidgetDialogs::dealNumber(std::uint32_t current, std::uint32_t first,
                                                        std::uint32_t last) {
     bool ok = false;
-    const int number = QInputDialog::getInt(parentWindow(), QObject::tr("Deal number"),
-                                            QObject::tr("Deal number (%1 to %2):").arg(first).arg(last),
-                                            int(current), int(first), int(last), 1, &ok);
+    const int number =
+        QInputDialog::getInt(parentWindow(), QObject::tr("Deal number"),
+                             QObject::tr("Deal number (%1 to %2):").arg(first).arg(last),
+                             int(current), int(first), int(last), 1, &ok);
     if (!ok) {
         return std::nullopt;
     }

@@ -37,4 +37,17 @@ std::int16_t DragSession::drop(dorvik::_Class1& engine, std::int32_t hdc, QPoint
     return target.toInteger("card under the drop");
 }
 
+void DragSession::sendHome(dorvik::_Class1& engine, std::int32_t hdc, bool dropped) const {
+    const auto x = std::int16_t(m_home.x());
+    const auto y = std::int16_t(m_home.y());
+    if (isBlock()) {
+        engine.ReturnBlockDrag(hdc, m_list, std::int16_t(m_cards.size()), x, y);
+        return;
+    }
+    if (dropped) {
+        engine.RemoveCard(hdc, m_cards.front());
+    }
+    engine.ReturnDrag(hdc, m_cards.front(), x, y);
+}
+
 } // namespace halvane::kit

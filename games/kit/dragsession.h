@@ -37,6 +37,9 @@ public:
     // for none). Only after a move: a drop without one would save the card's own
     // picture as its background.
     std::int16_t drop(dorvik::_Class1& engine, std::int32_t hdc, QPoint pointer);
+    // Slides the cards home after the first move: a single card `dropped` (dealt where
+    // EndDrag put it) is lifted first; a block is on the window only either way.
+    void sendHome(dorvik::_Class1& engine, std::int32_t hdc, bool dropped) const;
 
 private:
     Table::Place m_from;

@@ -2,7 +2,7 @@
 
 #include "games/kit/dealnumber.h"
 #include "games/kit/instructionsdialog.h"
-#include "games/kit/rules.h"
+#include "games/kit/moves.h"
 #include "games/kit/savedgame.h"
 
 #include "platform/gdi/gdi.h"
@@ -19,7 +19,6 @@ namespace halvane::kit {
 namespace {
 
 constexpr short LeftButton = 1;
-constexpr int HintFrames = 24; // about 0.4 s at the window's 60 frames a second
 
 // Pointer positions reach the engine as 16-bit numbers, from which it subtracts the
 // grab offsets; this range keeps every result inside 16 bits.
@@ -37,14 +36,6 @@ std::optional<QPoint> pointerPixel(float x, float y) {
 
 std::int16_t pixel(int value) {
     return std::int16_t(value);
-}
-
-com::Variant cardList(const std::vector<std::int16_t>& cards) {
-    std::vector<com::Variant> list;
-    for (std::int16_t card : cards) {
-        list.push_back(com::Variant::fromInteger(card));
-    }
-    return com::Variant::fromArray(std::move(list));
 }
 
 } // namespace
@@ -107,13 +98,8 @@ void Game::loadSavedGame() {
         m_state = State::Playing;
         m_counted = true; // saved only after a move, when it was counted
     } catch (const std::exception& e) {
-        // Kept for whoever wants to look at it; the next game saves over nothing.
         const QString path = m_savedStore.path();
-        const QString kept = path + QStringLiteral(".bad");
-        QFile::remove(kept);
-        if (!QFile::rename(path, kept)) {
-            QFile::remove(path);
-        }
+        const QString kept = SavedGame::setAside(path);
         m_dialogs->tell(tr("The saved game in %1 could not be read: %2.\n\n"
                            "A new game is dealt; the file is kept as %3.")
                             .arg(QDir::toNativeSeparators(path), QString::fromStdString(e.what()),
@@ -135,8 +121,8 @@ Layout Game::currentLayout() const {
         return layout(m_area);
     }
     const QSize twips = gdi::GetScreenTwips();
-    return layout(QSize(int(std::lround(twips.width() / 15.0)),
-                        int(std::lround(twips.height() / 15.0))));
+    return layout(
+        QSize(int(std::lround(twips.width() / 15.0)), int(std::lround(twips.height() / 15.0))));
 }
 
 void Game::RefreshTable(int hDC, short Width, short Height) {
@@ -313,20 +299,21 @@ void Game::Form_MouseUp(int hDC, short Button, short, float X, float Y) {
     }
     const std::optional<QPoint> point = pointerPixel(X, Y);
     if (!point) {
-        sendHome(hDC, drag, false);
+        drag.sendHome(m_engine, hDC, false);
         return;
     }
     drop(hDC, std::move(drag), *point);
 }
 
+RuleSet Game::ruleSet() const {
+    return {[this](const Table& t, PileId pile, int index) { return canTake(t, pile, index); },
+            [this](const Table& t, const Card& card, int count, PileId pile) {
+                return canPlace(t, card, count, pile);
+            }};
+}
+
 bool Game::isLegal(const Move& move) const {
-    if (move.from == move.to || !m_table.has(move.from) || !m_table.has(move.to) ||
-        !canTake(m_table, move.from, move.index)) {
-        return false;
-    }
-    const auto& cards = m_table.pile(move.from);
-    return canPlace(m_table, cards[std::size_t(move.index)], int(cards.size()) - move.index,
-                    move.to);
+    return kit::isLegal(m_table, ruleSet(), move);
 }
 
 void Game::drop(int hDC, DragSession drag, QPoint point) {
@@ -334,7 +321,7 @@ void Game::drop(int hDC, DragSession drag, QPoint point) {
     const std::optional<PileId> target = dropTarget(drag, card, point);
     const Move move{drag.from().pile, drag.from().index, target.value_or(drag.from().pile)};
     if (!target || !isLegal(move)) {
-        sendHome(hDC, drag, true);
+        drag.sendHome(m_engine, hDC, true);
         return;
     }
     Table before = m_table;
@@ -342,27 +329,14 @@ void Game::drop(int hDC, DragSession drag, QPoint point) {
         // EndDrag dealt the card where it fell: lift it and slide the last pixels.
         Table after = m_table;
         makeMove(after, move);
-        const QPoint to = currentLayout().cardPosition(
-            after, move.to, int(after.pile(move.to).size()) - 1);
+        const QPoint to =
+            currentLayout().cardPosition(after, move.to, int(after.pile(move.to).size()) - 1);
         m_engine.RemoveCard(hDC, drag.cards().front());
         m_engine.ReturnDrag(hDC, drag.cards().front(), pixel(to.x()), pixel(to.y()));
     }
     // A block lies on the window only; the redraw puts it down card by card.
     makeMove(m_table, move);
     finishAction(hDC, std::move(before));
-}
-
-void Game::sendHome(int hDC, const DragSession& drag, bool dropped) {
-    const QPoint home = drag.home();
-    if (drag.isBlock()) {
-        m_engine.ReturnBlockDrag(hDC, cardList(drag.cards()), std::int16_t(drag.cards().size()),
-                                 pixel(home.x()), pixel(home.y()));
-        return;
-    }
-    if (dropped) {
-        m_engine.RemoveCard(hDC, drag.cards().front());
-    }
-    m_engine.ReturnDrag(hDC, drag.cards().front(), pixel(home.x()), pixel(home.y()));
 }
 
 std::optional<PileId> Game::dropTarget(const DragSession& drag, int card, QPoint point) const {
@@ -419,7 +393,7 @@ void Game::cancelDrag(int hDC) {
     const DragSession drag = std::move(*m_drag);
     m_drag.reset();
     if (drag.hasMoved()) {
-        sendHome(hDC, drag, false);
+        drag.sendHome(m_engine, hDC, false);
     }
 }
 
@@ -492,23 +466,7 @@ std::optional<Move> Game::autoplayMove() const {
     if (!m_settings.value(QStringLiteral("Autoplay"), true).toBool()) {
         return std::nullopt;
     }
-    for (const Pile& pile : m_table.piles()) {
-        const Role role = pile.id.role;
-        if (pile.cards.empty() || role == Role::Stock || role == Role::Foundation ||
-            !pile.cards.back().faceUp) {
-            continue;
-        }
-        const int top = int(pile.cards.size()) - 1;
-        if (!canTake(m_table, pile.id, top) || !rules::isSafeToFoundation(m_table, pile.cards.back())) {
-            continue;
-        }
-        for (PileId foundation : m_table.pilesOf(Role::Foundation)) {
-            if (canPlace(m_table, pile.cards.back(), 1, foundation)) {
-                return Move{pile.id, top, foundation};
-            }
-        }
-    }
-    return std::nullopt;
+    return safeFoundationMove(m_table, ruleSet());
 }
 
 void Game::win(int hDC) {
@@ -621,87 +579,37 @@ bool Game::mnuHint_Click(int hDC) {
 }
 
 std::vector<Move> Game::hints() const {
-    std::vector<Move> home;
-    std::vector<Move> others;
-    for (const Pile& pile : m_table.piles()) {
-        if (pile.id.role == Role::Stock || pile.id.role == Role::Foundation) {
-            continue;
-        }
-        for (int index = 0; index < int(pile.cards.size()); ++index) {
-            if (!canTake(m_table, pile.id, index)) {
-                continue;
-            }
-            // A run that already lies on a face-up card gains nothing from moving
-            // elsewhere, nor does a whole pile moved to an empty place.
-            const bool settled = index > 0 && pile.cards[std::size_t(index) - 1].faceUp &&
-                                 pile.id.role == Role::Tableau;
-            for (const Pile& target : m_table.piles()) {
-                const Move move{pile.id, index, target.id};
-                if (target.id == pile.id || target.id.role == Role::Stock ||
-                    target.id.role == Role::Waste || !isLegal(move)) {
-                    continue;
-                }
-                if (target.id.role == Role::Foundation) {
-                    home.push_back(move);
-                } else if (!settled && !(index == 0 && target.cards.empty())) {
-                    others.push_back(move);
-                }
-            }
-        }
-    }
-    home.insert(home.end(), others.begin(), others.end());
+    std::vector<Move> moves = usefulMoves(m_table, ruleSet());
     Table drawn = m_table;
     if (m_table.has(PileId::stock()) && stockClick(drawn)) {
-        home.push_back(Move{PileId::stock(), -1, PileId::stock()});
+        moves.push_back(Move{PileId::stock(), -1, PileId::stock()}); // the stock itself
     }
-    return home;
+    return moves;
 }
 
 void Game::showHint(int hDC, const Move& move) {
     const Layout places = currentLayout();
     if (move.index < 0) {
-        // The stock: its place blinks with another back than the one in use.
-        const int back = 14 - m_engine.GetCardValue(105).toInteger("back card");
-        const QPoint at = places.origin(move.from);
-        m_engine.DrawBack(hDC, back == 1 ? 2 : 1, pixel(at.x()), pixel(at.y()), com::True);
-    } else {
-        // The cards show at their new place for a moment; the table copy never sees them.
-        Table after = m_table;
-        makeMove(after, move);
-        const auto& cards = after.pile(move.to);
-        const int count = int(m_table.pile(move.from).size()) - move.index;
-        for (int i = int(cards.size()) - count; i < int(cards.size()); ++i) {
-            const QPoint at = places.cardPosition(after, move.to, i);
-            m_engine.DrawCard(hDC, cards[std::size_t(i)].number, pixel(at.x()), pixel(at.y()),
-                              com::True);
-        }
+        m_mirror.flashBack(hDC, places.origin(move.from));
+        return;
     }
-    for (int frame = 0; frame < HintFrames; ++frame) {
-        gdi::GdiFlush(hDC);
+    Table after = m_table;
+    makeMove(after, move);
+    const auto& cards = after.pile(move.to);
+    const int count = int(m_table.pile(move.from).size()) - move.index;
+    std::vector<std::pair<std::int16_t, QPoint>> shown;
+    for (int i = int(cards.size()) - count; i < int(cards.size()); ++i) {
+        shown.emplace_back(cards[std::size_t(i)].number, places.cardPosition(after, move.to, i));
     }
-    m_engine.ReDraw(hDC);
+    m_mirror.flashCards(hDC, shown);
 }
 
 std::optional<PileId> Game::doubleClickTarget(const Table& table, PileId from) const {
-    const auto& cards = table.pile(from);
-    if (from.role == Role::Foundation || cards.empty() ||
-        !canTake(table, from, int(cards.size()) - 1)) {
-        return std::nullopt;
-    }
-    for (PileId foundation : table.pilesOf(Role::Foundation)) {
-        if (canPlace(table, cards.back(), 1, foundation)) {
-            return foundation;
-        }
-    }
-    return std::nullopt;
+    return foundationFor(table, ruleSet(), from);
 }
 
 bool Game::isWon(const Table& table) const {
-    int home = 0;
-    for (PileId id : table.pilesOf(Role::Foundation)) {
-        home += int(table.pile(id).size());
-    }
-    return home > 0 && home == table.cardCount();
+    return allOnFoundations(table);
 }
 
 short Game::marker(const Table&, PileId pile, const Layout& layout) const {

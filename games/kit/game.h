@@ -20,6 +20,7 @@
 #include "games/kit/dialogs.h"
 #include "games/kit/dragsession.h"
 #include "games/kit/layout.h"
+#include "games/kit/moves.h"
 #include "games/kit/statistics.h"
 #include "games/kit/store.h"
 #include "games/kit/table.h"
@@ -121,8 +122,8 @@ private:
     };
 
     void startDeal(int hDC, std::uint32_t number);
+    RuleSet ruleSet() const;
     bool isLegal(const Move& move) const;
-    void sendHome(int hDC, const DragSession& drag, bool dropped);
     bool mayAbandon();
     void abandon();
     void redraw(int hDC);

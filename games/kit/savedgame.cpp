@@ -1,5 +1,6 @@
 #include "games/kit/savedgame.h"
 
+#include <QFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -47,7 +48,8 @@ std::set<int> cardsOf(const Table& table) {
 QString tableText(const Table& table) {
     QStringList fields;
     fields << numbers(table.options).join(',');
-    fields << numbers({table.counters.moves, table.counters.score, table.counters.redeals}).join(',');
+    fields
+        << numbers({table.counters.moves, table.counters.score, table.counters.redeals}).join(',');
     for (const Pile& pile : table.piles()) {
         QStringList cards;
         for (const Card& card : pile.cards) {
@@ -123,9 +125,9 @@ QVariantMap SavedGame::toValues() const {
     for (const Table& t : redo) {
         redoLines << tableText(t);
     }
-    return {{"Version", Version}, {"Game", game},          {"Deal", deal},
-            {"Seconds", seconds}, {"Table", tableText(table)}, {"Undo", undoLines},
-            {"Redo", redoLines}};
+    return {
+        {"Version", Version},        {"Game", game},      {"Deal", deal},     {"Seconds", seconds},
+        {"Table", tableText(table)}, {"Undo", undoLines}, {"Redo", redoLines}};
 }
 
 SavedGame SavedGame::fromValues(const QVariantMap& values, const QString& game,
@@ -160,6 +162,15 @@ SavedGame SavedGame::fromValues(const QVariantMap& values, const QString& game,
         saved.redo.push_back(tableFromText(line, shape));
     }
     return saved;
+}
+
+QString SavedGame::setAside(const QString& path) {
+    const QString kept = path + QStringLiteral(".bad");
+    QFile::remove(kept);
+    if (!QFile::rename(path, kept)) {
+        QFile::remove(path);
+    }
+    return kept;
 }
 
 } // namespace halvane::kit

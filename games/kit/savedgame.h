@@ -28,6 +28,9 @@ struct SavedGame {
     // `shape` (a fresh deal of the same game). Throws std::runtime_error saying what is
     // wrong for anything else: another version or game, a missing key, a broken line.
     static SavedGame fromValues(const QVariantMap& values, const QString& game, const Table& shape);
+    // Moves an unreadable file at `path` aside to `path`.bad (replacing an older one; the
+    // file is removed when it cannot be moved) and answers the new name.
+    static QString setAside(const QString& path);
 };
 
 // One table as one line, and back; tableFromText throws std::runtime_error.

@@ -2,13 +2,17 @@
 
 #include "engine/_class1.h"
 
+#include "platform/gdi/gdi.h"
+
 #include <stdexcept>
 
 namespace halvane::kit {
 
 namespace {
 
-constexpr std::int16_t LastThrown = 113; // the slots the win sequence throws about
+constexpr std::int16_t LastThrown = 113;    // the slots the win sequence throws about
+constexpr std::int16_t FirstBackCard = 105; // its Value is 14 - the back in use
+constexpr int FlashFrames = 24;             // about 0.4 s at the window's 60 frames a second
 
 com::Boolean boolean(bool value) {
     return value ? com::True : com::False;
@@ -69,6 +73,27 @@ void TableMirror::disableAll() {
     for (std::int16_t card = 1; card <= LastThrown; ++card) {
         m_engine.SetCardDisabled(card, com::True);
     }
+}
+
+void TableMirror::flashCards(std::int32_t hdc,
+                             const std::vector<std::pair<std::int16_t, QPoint>>& cards) {
+    for (const auto& [card, at] : cards) {
+        m_engine.DrawCard(hdc, card, pixel(at.x()), pixel(at.y()), com::True);
+    }
+    holdAndRestore(hdc);
+}
+
+void TableMirror::flashBack(std::int32_t hdc, QPoint at) {
+    const int back = 14 - m_engine.GetCardValue(FirstBackCard).toInteger("back card");
+    m_engine.DrawBack(hdc, back == 1 ? 2 : 1, pixel(at.x()), pixel(at.y()), com::True);
+    holdAndRestore(hdc);
+}
+
+void TableMirror::holdAndRestore(std::int32_t hdc) {
+    for (int frame = 0; frame < FlashFrames; ++frame) {
+        gdi::GdiFlush(hdc);
+    }
+    m_engine.ReDraw(hdc);
 }
 
 } // namespace halvane::kit

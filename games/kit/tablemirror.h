@@ -17,6 +17,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace dorvik {
 class _Class1;
@@ -31,8 +33,8 @@ public:
 
     struct Look {
         const Layout& layout;
-        std::function<short(PileId)> marker;        // engine symbol of an empty place, 0 none
-        std::function<bool(PileId, int)> canTake;   // may the player pick this card up?
+        std::function<short(PileId)> marker;      // engine symbol of an empty place, 0 none
+        std::function<bool(PileId, int)> canTake; // may the player pick this card up?
     };
 
     // `engine` must outlive the mirror.
@@ -47,7 +49,14 @@ public:
     // Takes every card out of the player's reach (a finished game).
     void disableAll();
 
+    // Hints: shows the cards at the given places, or another back than the one in use at
+    // `at`, for a moment on the window only, then restores the window from the table copy.
+    void flashCards(std::int32_t hdc, const std::vector<std::pair<std::int16_t, QPoint>>& cards);
+    void flashBack(std::int32_t hdc, QPoint at);
+
 private:
+    void holdAndRestore(std::int32_t hdc);
+
     dorvik::_Class1& m_engine;
 };
 

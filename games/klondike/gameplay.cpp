@@ -77,10 +77,9 @@ int GamePlay::moveScore(const kit::Table& before, const kit::Move& move) const {
 }
 
 void GamePlay::runSettings(kit::Dialogs& dialogs, kit::Store& store) {
-    SettingsDialog dialog(
-        {drawCountOf(store), redealsOf(store), scoringOf(store),
-         store.value(QStringLiteral("Autoplay"), true).toBool()},
-        QApplication::activeWindow());
+    SettingsDialog dialog({drawCountOf(store), redealsOf(store), scoringOf(store),
+                           store.value(QStringLiteral("Autoplay"), true).toBool()},
+                          QApplication::activeWindow());
     if (!dialogs.run(dialog)) {
         return;
     }

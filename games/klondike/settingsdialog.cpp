@@ -63,8 +63,8 @@ SettingsDialog::SettingsDialog(const Choice& choice, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group(tr("Stock"), {m_drawOne, m_drawThree}, this));
-    layout->addWidget(
-        group(tr("Waste back to the stock"), {m_redealsUnlimited, m_redealsThree, m_redealsOne}, this));
+    layout->addWidget(group(tr("Waste back to the stock"),
+                            {m_redealsUnlimited, m_redealsThree, m_redealsOne}, this));
     layout->addWidget(group(tr("Scoring"), {m_scoringStandard, m_scoringNone}, this));
     layout->addWidget(m_autoplay);
     layout->addWidget(note);
