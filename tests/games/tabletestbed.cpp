@@ -202,8 +202,7 @@ QImage TableTestBed::expectedPicture(const Table& table) const {
         painter.drawImage(at, m_sheet, QRect(x, y, CellWidth, CellHeight));
     };
     auto symbol = [&](QPoint at, int s) { cell(at, (s + 1) * 72, 388); };
-    const bool stockSpent =
-        table.pile(PileId::stock()).empty() && !MoveJudge(table).canRedeal();
+    const bool stockSpent = table.pile(PileId::stock()).empty() && !MoveJudge(table).canRedeal();
     symbol(places.origin(PileId::stock()), stockSpent ? 3 : 2);
     for (int i = 0; i < Foundations; ++i)
         symbol(places.origin(PileId::foundation(i)), 1);
