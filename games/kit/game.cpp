@@ -212,7 +212,19 @@ void Game::redraw(int hDC) {
 
 void Game::mnuSettings_Click(int hDC) {
     cancelDrag(hDC);
-    runSettings(*m_dialogs, m_settings);
+    SettingsDialog dialog(settingChoices(), m_settings, QApplication::activeWindow());
+    if (m_dialogs->run(dialog)) {
+        dialog.apply(m_settings);
+    }
+}
+
+QVariant Game::setting(const QString& key) const {
+    for (const SettingChoice& choice : settingChoices()) {
+        if (choice.key == key) {
+            return SettingsDialog::valueOf(choice, m_settings);
+        }
+    }
+    return m_settings.value(key);
 }
 
 void Game::mnuInstructions_Click(int hDC) {

@@ -21,6 +21,7 @@
 #include "games/kit/dragsession.h"
 #include "games/kit/layout.h"
 #include "games/kit/moves.h"
+#include "games/kit/settingsdialog.h"
 #include "games/kit/statistics.h"
 #include "games/kit/store.h"
 #include "games/kit/table.h"
@@ -108,11 +109,11 @@ protected:
     virtual int moveScore(const Table& before, const Move& move) const;
     virtual int turnScore() const { return 0; }
     virtual QString instructions() const = 0;
-    // The game's settings window; `store` keeps its choices, and the kit's own "Autoplay"
-    // key lives there too.
-    virtual void runSettings(Dialogs& dialogs, Store& store) = 0;
+    // The choices the Settings window offers beside the kit's Autoplay.
+    virtual std::vector<SettingChoice> settingChoices() const { return {}; }
 
-    const Store& settings() const { return m_settings; }
+    // The stored value of one of settingChoices(), or its first option's.
+    QVariant setting(const QString& key) const;
 
 private:
     enum class State { NoGame, Playing, Won };

@@ -1,9 +1,6 @@
 #include "games/klondike/gameplay.h"
 
 #include "games/klondike/klondikerules.h"
-#include "games/klondike/settingsdialog.h"
-
-#include <QApplication>
 
 namespace halvane::klondike {
 
@@ -12,26 +9,28 @@ namespace {
 constexpr short RedealSymbol = 2; // the engine's circle: click to turn the waste back
 constexpr short NoMoreSymbol = 3; // the cross: stock and waste are used up
 
-int drawCountOf(const kit::Store& store) {
-    return store.number(QStringLiteral("DrawCount"), 1) == 3 ? 3 : 1;
-}
-
-int redealsOf(const kit::Store& store) {
-    const int redeals = store.number(QStringLiteral("Redeals"), Unlimited);
-    return redeals == 1 || redeals == 3 ? redeals : Unlimited;
-}
-
-bool scoringOf(const kit::Store& store) {
-    return store.value(QStringLiteral("Scoring")).toString() == QStringLiteral("Standard");
-}
-
 } // namespace
 
 GamePlay::GamePlay(QObject* parent) : kit::Game(QStringLiteral("Klondike"), parent) {}
 
 kit::Table GamePlay::deal(const std::vector<kit::Card>& pack) const {
-    const kit::Store& store = settings();
-    return dealTable(pack, drawCountOf(store), redealsOf(store), scoringOf(store));
+    return dealTable(pack, setting("DrawCount").toInt(), setting("Redeals").toInt(),
+                     setting("Scoring").toString() == "Standard");
+}
+
+std::vector<kit::SettingChoice> GamePlay::settingChoices() const {
+    return {
+        {"DrawCount",
+         tr("Stock"),
+         {{tr("Draw &one card"), 1, "drawOne"}, {tr("Draw &three cards"), 3, "drawThree"}}},
+        {"Redeals",
+         tr("Waste back to the stock"),
+         {{tr("&Unlimited"), Unlimited, "redealsUnlimited"},
+          {tr("T&hree times"), 3, "redealsThree"},
+          {tr("O&nce"), 1, "redealsOne"}}},
+        {"Scoring",
+         tr("Scoring"),
+         {{tr("No&ne"), "None", "scoringNone"}, {tr("&Standard"), "Standard", "scoringStandard"}}}};
 }
 
 kit::Layout GamePlay::layout(QSize area) const {
@@ -74,21 +73,6 @@ bool GamePlay::scores(const kit::Table& table) const {
 
 int GamePlay::moveScore(const kit::Table& before, const kit::Move& move) const {
     return MoveJudge(before).score(move);
-}
-
-void GamePlay::runSettings(kit::Dialogs& dialogs, kit::Store& store) {
-    SettingsDialog dialog({drawCountOf(store), redealsOf(store), scoringOf(store),
-                           store.value(QStringLiteral("Autoplay"), true).toBool()},
-                          QApplication::activeWindow());
-    if (!dialogs.run(dialog)) {
-        return;
-    }
-    const SettingsDialog::Choice choice = dialog.choice();
-    store.setValue(QStringLiteral("DrawCount"), choice.drawCount);
-    store.setValue(QStringLiteral("Redeals"), choice.redeals);
-    store.setValue(QStringLiteral("Scoring"),
-                   choice.scoring ? QStringLiteral("Standard") : QStringLiteral("None"));
-    store.setValue(QStringLiteral("Autoplay"), choice.autoplay);
 }
 
 QString GamePlay::instructions() const {

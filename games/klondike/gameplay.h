@@ -2,8 +2,8 @@
 // The Klondike game object the host creates as "Klondike.GamePlay": the kit's game with
 // Klondike's rules (klondikerules.h), its settings and its instructions.
 //
-// Settings (kept by the kit under the table folder): DrawCount 1 or 3, Redeals
-// -1 (unlimited), 3 or 1, Scoring "Standard" or "None", and the kit's Autoplay. A change
+// Settings (kept by the kit under the table folder): DrawCount 1 or 3, Redeals -1
+// (unlimited), 3 or 1, Scoring "None" or "Standard", and the kit's Autoplay. A change
 // applies from the next deal.
 
 #include "games/kit/game.h"
@@ -28,7 +28,7 @@ protected:
     int moveScore(const kit::Table& before, const kit::Move& move) const override;
     int turnScore() const override { return 5; }
     QString instructions() const override;
-    void runSettings(kit::Dialogs& dialogs, kit::Store& store) override;
+    std::vector<kit::SettingChoice> settingChoices() const override;
 };
 
 } // namespace halvane::klondike

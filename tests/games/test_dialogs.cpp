@@ -3,7 +3,10 @@
 #include "picturecheck.h"
 #include "tabletestbed.h"
 
+#include "platform/com/components.h"
+
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -98,6 +101,31 @@ TEST(KlondikeDialogs, SettingsKeepTheChoiceOnlyOnOk) {
         bed.click(stock);
         EXPECT_EQ(waste(), row.expected);
     }
+}
+
+TEST(KlondikeDialogs, SettingsOfferRedealsScoringAndAutoplay) {
+    TableTestBed bed(1, true);
+    bed.deal();
+    answerDialog([&] { bed.call("mnuSettings_Click"); },
+                 [&](QDialog& dialog) {
+                     auto* autoplay = dialog.findChild<QCheckBox*>("autoplay");
+                     ASSERT_NE(autoplay, nullptr);
+                     EXPECT_TRUE(autoplay->isChecked());
+                     autoplay->click();
+                     for (const char* name : {"redealsOne", "scoringStandard"}) {
+                         auto* option = dialog.findChild<QRadioButton*>(name);
+                         ASSERT_NE(option, nullptr) << name;
+                         option->click();
+                     }
+                     dialog.accept();
+                 });
+    const QSettings stored(bed.settingsPath(), QSettings::IniFormat);
+    EXPECT_EQ(stored.value("Redeals").toInt(), 1);
+    EXPECT_EQ(stored.value("Scoring").toString(), "Standard");
+    EXPECT_FALSE(stored.value("Autoplay").toBool());
+    bed.deal();
+    EXPECT_EQ(bed.kitGame().table().options, (std::vector<int>{1, 1, 1}));
+    EXPECT_TRUE(com::CallByName(bed.game(), "StatusText").toString("status").endsWith("Score 0"));
 }
 
 TEST(KlondikeDialogs, InstructionsExplainRulesAndMouse) {
