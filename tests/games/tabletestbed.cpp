@@ -3,6 +3,7 @@
 #include "games/kit/dealnumber.h"
 #include "games/klondike/klondikerules.h"
 
+#include "engine/cardgeometry.h"
 #include "platform/com/components.h"
 #include "platform/gdi/gdi.h"
 
@@ -16,8 +17,10 @@ namespace halvane::klondike::test {
 
 namespace {
 
-constexpr int CellWidth = 71;
-constexpr int CellHeight = 96;
+constexpr int CellWidth = dorvik::card::Width;
+constexpr int CellHeight = dorvik::card::Height;
+constexpr int PitchX = dorvik::card::PitchX;
+constexpr int PitchY = dorvik::card::PitchY;
 
 QColor fromColorRef(std::uint32_t c) {
     return QColor(int(c & 0xff), int((c >> 8) & 0xff), int((c >> 16) & 0xff));
@@ -39,7 +42,7 @@ QImage drawTestSheet() {
     QPainter painter(&sheet);
     for (int row = 0; row < 5; ++row) {
         for (int column = 0; column < 13; ++column) {
-            const QRect cell(column * 72, row * 97, CellWidth, CellHeight);
+            const QRect cell(column * PitchX, row * PitchY, CellWidth, CellHeight);
             painter.fillRect(cell, QColor(40 + column * 15, 40 + row * 45, 200 - column * 9));
             painter.setPen(Qt::white);
             painter.drawRect(cell.adjusted(0, 0, -1, -1));
@@ -201,7 +204,7 @@ QImage TableTestBed::expectedPicture(const Table& table) const {
     auto cell = [&](QPoint at, int x, int y) {
         painter.drawImage(at, m_sheet, QRect(x, y, CellWidth, CellHeight));
     };
-    auto symbol = [&](QPoint at, int s) { cell(at, (s + 1) * 72, 388); };
+    auto symbol = [&](QPoint at, int s) { cell(at, (s + 1) * PitchX, 4 * PitchY); };
     const bool stockSpent = table.pile(PileId::stock()).empty() && !MoveJudge(table).canRedeal();
     symbol(places.origin(PileId::stock()), stockSpent ? 3 : 2);
     for (int i = 0; i < Foundations; ++i)
@@ -213,9 +216,9 @@ QImage TableTestBed::expectedPicture(const Table& table) const {
         for (int i = 0; i < int(cards.size()); ++i) {
             const QPoint at = places.cardPosition(table, pile, i);
             if (cards[i].faceUp)
-                cell(at, (cards[i].rank - 1) * 72, (cards[i].suit - 1) * 97);
+                cell(at, (cards[i].rank - 1) * PitchX, (cards[i].suit - 1) * PitchY);
             else
-                cell(at, 936 - 72, 388); // back 1
+                cell(at, 12 * PitchX, 4 * PitchY); // back 1
         }
     }
     return picture;

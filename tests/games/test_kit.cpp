@@ -10,6 +10,7 @@
 #include "games/kit/rules.h"
 #include "games/kit/savedgame.h"
 
+#include "engine/cardgeometry.h"
 #include "platform/com/components.h"
 
 #include <QFile>
@@ -371,7 +372,7 @@ TEST(KitLayout, TheTableFitsTheWindowItIsGiven) {
     refresh(bed, 1000, 700);
     int right = 0;
     for (std::int16_t n = 1; n <= 52; ++n)
-        right = std::max(right, bed.engine().GetCardX(n).toInteger() + 71);
+        right = std::max(right, bed.engine().GetCardX(n).toInteger() + dorvik::card::Width);
     EXPECT_LE(right, 1000) << "all seven columns show";
 
     // The longest column, six face down and a run of thirteen, closes up in a low window
@@ -385,7 +386,7 @@ TEST(KitLayout, TheTableFitsTheWindowItIsGiven) {
     }
     const kit::Layout layout = tableLayout(QSize(1000, 400));
     const QPoint top = layout.cardPosition(tall, T(6), int(column.size()) - 1);
-    EXPECT_LE(top.y() + 96, 400);
+    EXPECT_LE(top.y() + dorvik::card::Height, 400);
     EXPECT_GT(layout.cardPosition(tall, T(6), 7).y(), layout.cardPosition(tall, T(6), 6).y());
 }
 
