@@ -7,6 +7,7 @@
 #include "tabletestbed.h"
 
 #include "games/kit/dealnumber.h"
+#include "games/kit/moves.h"
 #include "games/kit/rules.h"
 #include "games/kit/savedgame.h"
 
@@ -364,6 +365,38 @@ TEST(KitHint, ShowsAMoveForAMomentAndChangesNothing) {
         EXPECT_TRUE(samePicture(bed.window(), before));
     }
     EXPECT_TRUE(bed.dialogs().said.empty());
+}
+
+TEST(KitHint, NoMovesLeftIsSaidWhenStockAndTableOfferNothing) {
+    // Drawing one with a single redeal, both passes through the stock made without a move.
+    const auto stuck = [](const Table& dealt) {
+        Table t = dealt;
+        t.options[RedealLimit] = 1;
+        while (MoveJudge(t).canDraw())
+            draw(t);
+        redeal(t);
+        while (MoveJudge(t).canDraw())
+            draw(t);
+        const kit::RuleSet rules{
+            [](const Table& x, PileId p, int i) { return MoveJudge(x).canTake(p, i); },
+            [](const Table& x, const Card& c, int n, PileId p) {
+                return MoveJudge(x).canPlace(c, n, p);
+            }};
+        return kit::usefulMoves(t, rules).empty();
+    };
+    TableTestBed bed;
+    QSettings(bed.settingsPath(), QSettings::IniFormat).setValue("Redeals", 1);
+    bed.dealNumber(dealWhere(stuck));
+    const QPoint stock = bed.dropPoint(bed.kitGame().table(), PileId::stock());
+    for (int click = 0; click < 2 * 24 + 1; ++click)
+        bed.click(stock);
+    ASSERT_TRUE(bed.kitGame().table().pile(PileId::stock()).empty());
+    EXPECT_TRUE(bed.dialogs().said.empty());
+    const long frames = bed.frames();
+    call(bed, "mnuHint_Click");
+    ASSERT_EQ(bed.dialogs().said.size(), 1u);
+    EXPECT_EQ(bed.dialogs().said[0], "No moves left.");
+    EXPECT_EQ(bed.frames(), frames) << "nothing to show";
 }
 
 TEST(KitLayout, TheTableFitsTheWindowItIsGiven) {
