@@ -200,8 +200,7 @@ kit::Layout tableLayout(QSize area) {
 
     kit::Layout layout(area);
     layout.place(PileId::stock(), {{column(0), TopMargin}, kit::Fan::None, 0, 0, false, 1});
-    layout.place(PileId::waste(),
-                 {{column(1), TopMargin}, kit::Fan::Right, 0, card::Strip, true, 0});
+    layout.place(PileId::waste(), {{column(1), TopMargin}, kit::Fan::Right, 0, WasteFan, true, 0});
     for (int i = 0; i < Foundations; ++i) {
         layout.place(PileId::foundation(i),
                      {{column(3 + i), TopMargin}, kit::Fan::None, 0, 0, false, 1});

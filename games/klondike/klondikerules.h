@@ -73,12 +73,14 @@ private:
 // Where the piles lie in a client area of `area`: a top row of stock, waste, a gap and
 // the four foundations, the seven columns below it, 100 pixels apart (closer on a narrow
 // table, but never overlapping) and centred. Face-down cards 5 apart, face-up 16 (the
-// engine's block spacing); the waste fans the cards of the last draw 16 apart.
+// engine's block spacing); the waste fans the cards of the last draw 32 apart, so that
+// the rank and suit in each one's corner show, even a large "10".
 namespace places {
 inline constexpr int ColumnPitch = 100;
 inline constexpr int TopMargin = 16;
 inline constexpr int RowGap = 24;
 inline constexpr int TableauTop = 136; // TopMargin + card height + RowGap
+inline constexpr int WasteFan = 32;
 } // namespace places
 kit::Layout tableLayout(QSize area);
 

@@ -40,9 +40,10 @@ TEST(TableLayoutPlaces, PilesCentredOnTheScreen) {
 }
 
 TEST(TableLayoutPlaces, CardsInColumnsAndWaste) {
-    Table table = dealTable(orderWith({"5H", "7C", "6H", "6S", "7D", "5D", "KC"}, {"QH", "AD", "2D", "2H"}), 3);
+    Table table = dealTable(
+        orderWith({"5H", "7C", "6H", "6S", "7D", "5D", "KC"}, {"QH", "AD", "2D", "2H"}), 3);
     table.move(PileId::tableau(5), 5, PileId::tableau(3)); // 5D face up onto 6S
-    draw(table);                                          // QH AD 2D fanned
+    draw(table);                                           // QH AD 2D fanned
     const kit::Layout layout = tableLayout(QSize(1920, 1080));
     struct Row {
         const char* name;
@@ -58,8 +59,8 @@ TEST(TableLayoutPlaces, CardsInColumnsAndWaste) {
         {"landing place on a column", PileId::tableau(3), 5, {924, 183}},
         {"landing place on an empty foundation", PileId::foundation(2), 0, {1124, 16}},
         {"waste fan, first", PileId::waste(), 0, {724, 16}},
-        {"waste fan, second", PileId::waste(), 1, {740, 16}},
-        {"waste fan, top", PileId::waste(), 2, {756, 16}},
+        {"waste fan, second: the first's rank and suit show", PileId::waste(), 1, {756, 16}},
+        {"waste fan, top", PileId::waste(), 2, {788, 16}},
         {"stock cards squared", PileId::stock(), 20, {624, 16}},
         {"index below the bottom clamps", PileId::tableau(3), -3, {924, 136}},
     };
