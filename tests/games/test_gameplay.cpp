@@ -379,6 +379,12 @@ TEST_F(KlondikePlugin, WholeGameWonThroughTheMouse) {
     // Undo does nothing, and the next press deals a new one.
     ASSERT_FALSE(bed.dialogs().said.empty());
     EXPECT_TRUE(bed.dialogs().said.back().startsWith("Won in ")) << bed.dialogs().said.back().toStdString();
+    const kit::Statistics& stats = bed.kitGame().statistics();
+    EXPECT_EQ(stats.played(), 1);
+    EXPECT_EQ(stats.won(), 1);
+    EXPECT_EQ(stats.winRate(), 100);
+    EXPECT_EQ(stats.longestStreak(), 1);
+    EXPECT_EQ(stats.fewestMoves(), bed.kitGame().table().counters.moves);
     const QImage won = bed.window();
     bed.call("mnuUndo_Click");
     EXPECT_TRUE(samePicture(bed.window(), won)) << "undo after the win changed the table";
