@@ -50,7 +50,7 @@ std::int16_t BlockCardDrag::endBlockDrag(const com::Variant& list, int count, in
             card.IsBlocked == com::True) {
             continue;
         }
-        if (x > card.X && x < card.X + 72 && y > card.Y && y < card.Y + 97) {
+        if (card::hits(x, y, card.X, card.Y)) {
             target = std::int16_t(n);
         }
     }

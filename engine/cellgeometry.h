@@ -3,6 +3,7 @@
 // extent of the whole table. All in pixels. The cell positions are 16-bit values; one
 // that leaves the 16-bit range throws dorvik::Error naming `method`.
 
+#include "engine/cardgeometry.h"
 #include "engine/cardrecord.h"
 
 #include <QPoint>
@@ -12,14 +13,14 @@ namespace dorvik {
 
 class CellGeometry {
 public:
-    static constexpr int kCardWidth = 71; // a card picture, and every cell copy
-    static constexpr int kCardHeight = 96;
-    static constexpr int kPitchX = 72; // cell grid of the sheet: 13 x 5 cells
-    static constexpr int kPitchY = 97;
-    static constexpr int kSheetWidth = 936;
-    static constexpr int kSheetHeight = 485;
-    static constexpr int kBankOffset = 485; // second save-under bank, cards 53 and up
-    static constexpr int kBackRowY = 388;   // fifth row: special cards, symbols, backs
+    static constexpr int kCardWidth = card::Width; // a card picture, and every cell copy
+    static constexpr int kCardHeight = card::Height;
+    static constexpr int kPitchX = card::PitchX; // cell grid of the sheet: 13 x 5 cells
+    static constexpr int kPitchY = card::PitchY;
+    static constexpr int kSheetWidth = 13 * kPitchX;
+    static constexpr int kSheetHeight = 5 * kPitchY;
+    static constexpr int kBankOffset = kSheetHeight; // second save-under bank, cards 53 and up
+    static constexpr int kBackRowY = 4 * kPitchY;    // fifth row: special cards, symbols, backs
 
     // Face cell of a card: ((Value - 1) x 72, (Suit - 1) x 97) in the sheet.
     static QPoint face(const CardRecord& card, const char* method);

@@ -16,7 +16,7 @@
 namespace dorvik {
 
 namespace {
-constexpr int kCoveredHitRows = 16; // a covered card shows this much, whatever the offset
+constexpr int kCoveredHitRows = card::Strip; // a covered card shows this much, whatever the offset
 
 QRect cardArea(const CardRecord& card) {
     return {card.X, card.Y, CellGeometry::kCardWidth, CellGeometry::kCardHeight};
@@ -31,10 +31,10 @@ std::int16_t SingleCardDrag::initDrag(float x, float y) {
         const CardRecord& card = m_state.card(n);
         const float left = card.X;
         const float top = card.Y;
-        if (!(x > left && x < left + 72 && y > top) || card.Disabled == com::True) {
+        if (!(x > left && x < left + card::PitchX && y > top) || card.Disabled == com::True) {
             continue;
         }
-        const bool inRows = card.IsBlocked == 0 ? y < top + 97 : y < top + kCoveredHitRows;
+        const bool inRows = card.IsBlocked == 0 ? y < top + card::PitchY : y < top + kCoveredHitRows;
         if (!inRows) {
             continue;
         }
@@ -91,7 +91,7 @@ std::int16_t SingleCardDrag::dropTarget(int x, int y, int skip) const {
         if (n == skip || card.IsBlocked != 0) {
             continue;
         }
-        if (x > card.X && x < card.X + 72 && y > card.Y && y < card.Y + 97) {
+        if (card::hits(x, y, card.X, card.Y)) {
             target = std::int16_t(n);
         }
     }

@@ -1,67 +1,34 @@
 #pragma once
-// The Klondike game object the host creates as "Klondike.GamePlay" and calls by name:
-// it turns the table window's mouse events and the game's menu commands into moves on
-// the rules' table and calls on the card engine.
+// The Klondike game object the host creates as "Klondike.GamePlay": the kit's game with
+// Klondike's rules (klondikerules.h), its settings and its instructions.
 //
-// Mouse use: a left press on the stock draws (or redeals), on a face-down top card
-// turns it, on a face-up card starts dragging it with the cards on it; the release
-// judges the drop. A double click sends the pressed top card to its foundation. Any
-// other order of events (a move or release without a press, other buttons, a press
-// while nothing is dealt) changes nothing harmful; a press on a table with no game in
-// progress deals one. Engine failures propagate to the host.
+// Settings (kept by the kit under the table folder): DrawCount 1 or 3, Redeals -1
+// (unlimited), 3 or 1, Scoring "None" or "Standard", and the kit's Autoplay. A change
+// applies from the next deal.
 
-#include "games/klondike/dragsession.h"
-#include "games/klondike/klondiketable.h"
-#include "games/klondike/tablebackground.h"
-#include "games/klondike/tabledealer.h"
-
-#include "engine/class1.h"
-
-#include <QObject>
-
-#include <optional>
+#include "games/kit/game.h"
 
 namespace halvane::klondike {
 
-class GamePlay : public QObject {
+class GamePlay : public kit::Game {
     Q_OBJECT
 public:
     explicit GamePlay(QObject* parent = nullptr);
-    ~GamePlay() override;
 
-    // The eight operations of a game. hDC is the table window's device context; Button
-    // 1 left, 2 right, 4 middle (for a move: the buttons held); X, Y pixels of the
-    // window's client area.
-    Q_INVOKABLE void InitializeGame();
-    Q_INVOKABLE void mnuDeal_Click(int hDC);
-    Q_INVOKABLE void mnuSettings_Click(int hDC);
-    Q_INVOKABLE void mnuInstructions_Click(int hDC);
-    Q_INVOKABLE void Form_MouseDown(int hDC, short Button, short Shift, float X, float Y);
-    Q_INVOKABLE void Form_MouseMove(int hDC, short Button, short Shift, float X, float Y);
-    Q_INVOKABLE void Form_MouseUp(int hDC, short Button, short Shift, float X, float Y);
-    Q_INVOKABLE void Form_DblClick(int hDC);
-
-private:
-    enum class State { NoGame, Playing, Won };
-    struct Press {
-        PileId pile;
-        int card = 0; // the card pressed, 0 for an empty place
-    };
-
-    void deal(int hDC);
-    void pressPlaying(int hDC, QPoint point, float x, float y);
-    void drop(int hDC, DragSession drag, QPoint point);
-    std::optional<PileId> dropTarget(const DragSession& drag, int card, QPoint point) const;
-    void cancelDrag(int hDC);
-    void checkWin(int hDC);
-
-    dorvik::Class1 m_engine;
-    KlondikeTable m_table;
-    std::optional<TableDealer> m_dealer; // made at each deal, for the screen of the time
-    std::optional<DragSession> m_drag;
-    std::optional<Press> m_lastPress;
-    TableBackground m_background;
-    State m_state = State::NoGame;
+protected:
+    kit::Table deal(const std::vector<kit::Card>& pack) const override;
+    kit::Layout layout(QSize area) const override;
+    bool canTake(const kit::Table& table, kit::PileId pile, int index) const override;
+    bool canPlace(const kit::Table& table, const kit::Card& card, int count,
+                  kit::PileId pile) const override;
+    bool stockClick(kit::Table& table) const override;
+    short marker(const kit::Table& table, kit::PileId pile,
+                 const kit::Layout& layout) const override;
+    bool scores(const kit::Table& table) const override;
+    int moveScore(const kit::Table& before, const kit::Move& move) const override;
+    int turnScore() const override { return 5; }
+    QString instructions() const override;
+    std::vector<kit::SettingChoice> settingChoices() const override;
 };
 
 } // namespace halvane::klondike

@@ -1,6 +1,7 @@
 #include "host/dialogs/form2.h"
 
 #include "engine/_class1.h"
+#include "engine/cardgeometry.h"
 #include "host/dialogs/busycursor.h"
 #include "host/dialogs/commandbutton.h"
 #include "host/dialogs/descriptionfile.h"
@@ -24,8 +25,8 @@ namespace halvane {
 
 namespace {
 
-constexpr int CardWidth = 71;
-constexpr int CardHeight = 96;
+constexpr int CardWidth = dorvik::card::Width;
+constexpr int CardHeight = dorvik::card::Height;
 
 } // namespace
 

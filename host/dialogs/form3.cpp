@@ -1,6 +1,7 @@
 #include "host/dialogs/form3.h"
 
 #include "engine/_class1.h"
+#include "engine/cardgeometry.h"
 #include "host/dialogs/busycursor.h"
 #include "host/dialogs/commandbutton.h"
 #include "host/dialogs/dialogcanvas.h"
@@ -28,7 +29,7 @@ constexpr int FirstRowTop = 10;
 constexpr int FirstOptionTop = 107;
 constexpr int SecondRowTop = FirstOptionTop + OptionSize;
 constexpr int SecondOptionTop = 222;
-constexpr int CardWidth = 71;
+constexpr int CardWidth = dorvik::card::Width;
 
 } // namespace
 

@@ -3,6 +3,7 @@
 // install directory, a fixed small screen, memory contexts standing in for windows,
 // and reference pictures drawn here with QPainter, independently of the drawing system.
 
+#include "engine/cardgeometry.h"
 #include "engine/class1.h"
 #include "platform/gdi/gdi.h"
 
@@ -15,8 +16,8 @@
 
 namespace dorvik::test {
 
-constexpr int kW = 71; // a card
-constexpr int kH = 96;
+constexpr int kW = card::Width; // a card
+constexpr int kH = card::Height;
 
 // A 936 x 485 sheet: every cell a pattern of its own (red says the cell, green and blue
 // the place in it, never black), black gaps between cells, black three-pixel corners

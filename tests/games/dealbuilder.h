@@ -2,7 +2,7 @@
 // Builds deal orders for the rules tests from readable card names ("7D", "10H", "KS":
 // rank A 2-10 J Q K, suit C D H S), so that a test can name the position it plays on.
 
-#include "games/klondike/card.h"
+#include "games/klondike/klondikerules.h"
 
 #include <array>
 #include <string>

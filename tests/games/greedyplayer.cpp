@@ -3,11 +3,12 @@
 namespace halvane::klondike::test {
 
 std::optional<Action> GreedyPlayer::next() {
-    if (m_table.isWon())
+    if (isWon(m_table))
         return std::nullopt;
     const MoveJudge judge(m_table);
-    for (int column = 0; column < KlondikeTable::Columns; ++column) {
-        if (judge.canTurnUp(column)) {
+    for (int column = 0; column < Columns; ++column) {
+        const auto& cards = m_table.pile(PileId::tableau(column));
+        if (!cards.empty() && !cards.back().faceUp) {
             m_idleStockClicks = 0;
             return Action{Action::Kind::TurnUp, {}, column};
         }
@@ -21,7 +22,7 @@ std::optional<Action> GreedyPlayer::next() {
     }
     const int round =
         int(m_table.pile(PileId::stock()).size() + m_table.pile(PileId::waste()).size()) /
-            m_table.drawCount() +
+            m_table.options.at(DrawCount) +
         2;
     if ((judge.canDraw() || judge.canRedeal()) && m_idleStockClicks++ <= round)
         return Action{Action::Kind::Stock, {}, 0};
@@ -31,7 +32,7 @@ std::optional<Action> GreedyPlayer::next() {
 std::optional<Action> GreedyPlayer::foundationMove() const {
     const MoveJudge judge(m_table);
     std::vector<PileId> sources{PileId::waste()};
-    for (int i = 0; i < KlondikeTable::Columns; ++i)
+    for (int i = 0; i < Columns; ++i)
         sources.push_back(PileId::tableau(i));
     for (PileId from : sources) {
         if (const auto foundation = judge.foundationFor(from)) {
@@ -44,14 +45,14 @@ std::optional<Action> GreedyPlayer::foundationMove() const {
 
 std::optional<Action> GreedyPlayer::uncoveringMove() const {
     const MoveJudge judge(m_table);
-    for (int from = 0; from < KlondikeTable::Columns; ++from) {
+    for (int from = 0; from < Columns; ++from) {
         const auto& cards = m_table.pile(PileId::tableau(from));
         int firstUp = 0;
         while (firstUp < int(cards.size()) && !cards[firstUp].faceUp)
             ++firstUp;
         if (firstUp == 0 || firstUp == int(cards.size()))
             continue; // nothing to uncover
-        for (int to = 0; to < KlondikeTable::Columns; ++to) {
+        for (int to = 0; to < Columns; ++to) {
             const Move move{PileId::tableau(from), firstUp, PileId::tableau(to)};
             if (judge.isLegal(move))
                 return Action{Action::Kind::Move, move, 0};
@@ -65,7 +66,7 @@ std::optional<Action> GreedyPlayer::wasteMove() const {
     const auto& waste = m_table.pile(PileId::waste());
     if (waste.empty())
         return std::nullopt;
-    for (int to = 0; to < KlondikeTable::Columns; ++to) {
+    for (int to = 0; to < Columns; ++to) {
         const Move move{PileId::waste(), int(waste.size()) - 1, PileId::tableau(to)};
         if (judge.isLegal(move))
             return Action{Action::Kind::Move, move, 0};
@@ -73,16 +74,16 @@ std::optional<Action> GreedyPlayer::wasteMove() const {
     return std::nullopt;
 }
 
-void GreedyPlayer::apply(KlondikeTable& table, const Action& action) {
+void GreedyPlayer::apply(Table& table, const Action& action) {
     switch (action.kind) {
     case Action::Kind::Stock:
         if (MoveJudge(table).canDraw())
-            table.draw();
+            draw(table);
         else
-            table.redeal();
+            redeal(table);
         break;
     case Action::Kind::TurnUp:
-        table.turnUp(action.column);
+        table.turnUp(PileId::tableau(action.column));
         break;
     case Action::Kind::Move:
         table.move(action.move.from, action.move.index, action.move.to);
@@ -90,7 +91,7 @@ void GreedyPlayer::apply(KlondikeTable& table, const Action& action) {
     }
 }
 
-GreedyPlayer::Outcome GreedyPlayer::play(KlondikeTable table, int limit) {
+GreedyPlayer::Outcome GreedyPlayer::play(Table table, int limit) {
     GreedyPlayer player(table);
     Outcome outcome;
     for (int i = 0; i < limit; ++i) {
@@ -104,7 +105,7 @@ GreedyPlayer::Outcome GreedyPlayer::play(KlondikeTable table, int limit) {
             ++outcome.blockMoves;
         apply(table, *action);
     }
-    outcome.won = table.isWon();
+    outcome.won = isWon(table);
     return outcome;
 }
 

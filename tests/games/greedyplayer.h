@@ -4,7 +4,7 @@
 // uncover a face-down card, then the waste onto the columns, then the stock. It gives up
 // when a whole round of the stock brings nothing.
 
-#include "games/klondike/movejudge.h"
+#include "games/klondike/klondikerules.h"
 
 #include <optional>
 
@@ -20,27 +20,27 @@ struct Action {
 class GreedyPlayer {
 public:
     // The table must outlive the player.
-    explicit GreedyPlayer(const KlondikeTable& table) : m_table(table) {}
+    explicit GreedyPlayer(const Table& table) : m_table(table) {}
 
     // The next action, or none when the player is stuck or the game is won.
     std::optional<Action> next();
 
     // Carries out `action` on `table` with the table's own mutators.
-    static void apply(KlondikeTable& table, const Action& action);
+    static void apply(Table& table, const Action& action);
     struct Outcome {
         bool won = false;
         int blockMoves = 0; // moves of more than one card
         int redeals = 0;
     };
     // Plays `table` to the end, at most `limit` actions.
-    static Outcome play(KlondikeTable table, int limit = 2000);
+    static Outcome play(Table table, int limit = 2000);
 
 private:
     std::optional<Action> foundationMove() const;
     std::optional<Action> uncoveringMove() const;
     std::optional<Action> wasteMove() const;
 
-    const KlondikeTable& m_table;
+    const Table& m_table;
     int m_idleStockClicks = 0;
 };
 

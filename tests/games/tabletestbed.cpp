@@ -1,7 +1,9 @@
 #include "tabletestbed.h"
 
-#include "games/klondike/movejudge.h"
+#include "games/kit/dealnumber.h"
+#include "games/klondike/klondikerules.h"
 
+#include "engine/cardgeometry.h"
 #include "platform/com/components.h"
 #include "platform/gdi/gdi.h"
 
@@ -15,8 +17,10 @@ namespace halvane::klondike::test {
 
 namespace {
 
-constexpr int CellWidth = 71;
-constexpr int CellHeight = 96;
+constexpr int CellWidth = dorvik::card::Width;
+constexpr int CellHeight = dorvik::card::Height;
+constexpr int PitchX = dorvik::card::PitchX;
+constexpr int PitchY = dorvik::card::PitchY;
 
 QColor fromColorRef(std::uint32_t c) {
     return QColor(int(c & 0xff), int((c >> 8) & 0xff), int((c >> 16) & 0xff));
@@ -38,7 +42,7 @@ QImage drawTestSheet() {
     QPainter painter(&sheet);
     for (int row = 0; row < 5; ++row) {
         for (int column = 0; column < 13; ++column) {
-            const QRect cell(column * 72, row * 97, CellWidth, CellHeight);
+            const QRect cell(column * PitchX, row * PitchY, CellWidth, CellHeight);
             painter.fillRect(cell, QColor(40 + column * 15, 40 + row * 45, 200 - column * 9));
             painter.setPen(Qt::white);
             painter.drawRect(cell.adjusted(0, 0, -1, -1));
@@ -49,12 +53,14 @@ QImage drawTestSheet() {
     return sheet;
 }
 
-TableTestBed::TableTestBed(int drawCount) {
+TableTestBed::TableTestBed(int drawCount, bool autoplay) {
     if (!m_folder.isValid())
         throw std::runtime_error("no temporary folder");
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.path());
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Halvane", "Klondike")
-        .setValue("DrawCount", drawCount);
+    {
+        QSettings settings(settingsPath(), QSettings::IniFormat);
+        settings.setValue("DrawCount", drawCount);
+        settings.setValue("Autoplay", autoplay);
+    }
 
     gdi::SetScreenPixels(QSize(ScreenWidth, ScreenHeight));
     m_sheet = drawTestSheet();
@@ -76,10 +82,28 @@ TableTestBed::TableTestBed(int drawCount) {
     m_engine.SetCardBack(1);
     com::ClearPluginFolders();
     com::AddPluginFolder(KLONDIKE_PLUGIN_DIR);
+    recreate();
+}
+
+QString TableTestBed::settingsPath() const {
+    return m_folder.filePath("gamedata/Klondike/settings.ini");
+}
+
+void TableTestBed::recreate() {
+    m_game.reset();
     m_game = com::CreateObject("Klondike.GamePlay");
+    auto dialogs = std::make_unique<ScriptedDialogs>();
+    m_dialogs = dialogs.get();
+    kitGame().setDialogs(std::move(dialogs));
+    com::CallByName(m_game.get(), "SetInstallDir", {com::Variant::fromString(m_folder.path())});
     call("InitializeGame");
     clearWindow();
     m_engine.TakeScreenShot(m_window);
+}
+
+void TableTestBed::dealNumber(std::uint32_t number) {
+    clearWindow();
+    kitGame().dealNumber(m_window, number);
 }
 
 TableTestBed::~TableTestBed() {
@@ -168,45 +192,33 @@ long TableTestBed::frames() const {
     return gdi::FrameCount(m_window);
 }
 
-KlondikeTable TableTestBed::dealtTable(int drawCount) {
-    std::vector<Card> order;
-    for (int i = 1; i <= KlondikeTable::PackSize; ++i) {
-        Card card;
-        card.number = std::int16_t(get(m_engine.GetDeckOrder(std::int16_t(i))));
-        card.suit = std::int16_t(get(m_engine.GetCardSuit(card.number)));
-        card.rank = std::int16_t(get(m_engine.GetCardValue(card.number)));
-        card.colour = std::int16_t(get(m_engine.GetCardColor(card.number)));
-        order.push_back(card);
-    }
-    KlondikeTable table;
-    table.deal(order, drawCount);
-    return table;
+Table TableTestBed::dealtTable(int drawCount) {
+    return dealTable(kit::deals::order(kitGame().currentDeal(), PackSize), drawCount);
 }
 
-QImage TableTestBed::expectedPicture(const KlondikeTable& table) const {
+QImage TableTestBed::expectedPicture(const Table& table) const {
     QImage picture(ScreenWidth, ScreenHeight, QImage::Format_RGB32);
     picture.fill(fromColorRef(TableColour));
     QPainter painter(&picture);
-    const TableLayout places = layout();
+    const kit::Layout places = layout();
     auto cell = [&](QPoint at, int x, int y) {
         painter.drawImage(at, m_sheet, QRect(x, y, CellWidth, CellHeight));
     };
-    auto symbol = [&](QPoint at, int s) { cell(at, (s + 1) * 72, 388); };
-    const bool stockSpent =
-        table.pile(PileId::stock()).empty() && table.pile(PileId::waste()).empty();
+    auto symbol = [&](QPoint at, int s) { cell(at, (s + 1) * PitchX, 4 * PitchY); };
+    const bool stockSpent = table.pile(PileId::stock()).empty() && !MoveJudge(table).canRedeal();
     symbol(places.origin(PileId::stock()), stockSpent ? 3 : 2);
-    for (int i = 0; i < KlondikeTable::Foundations; ++i)
+    for (int i = 0; i < Foundations; ++i)
         symbol(places.origin(PileId::foundation(i)), 1);
-    for (int i = 0; i < KlondikeTable::Columns; ++i)
+    for (int i = 0; i < Columns; ++i)
         symbol(places.origin(PileId::tableau(i)), 1);
-    for (PileId pile : KlondikeTable::allPiles()) {
+    for (PileId pile : table.pileIds()) {
         const auto& cards = table.pile(pile);
         for (int i = 0; i < int(cards.size()); ++i) {
             const QPoint at = places.cardPosition(table, pile, i);
             if (cards[i].faceUp)
-                cell(at, (cards[i].rank - 1) * 72, (cards[i].suit - 1) * 97);
+                cell(at, (cards[i].rank - 1) * PitchX, (cards[i].suit - 1) * PitchY);
             else
-                cell(at, 936 - 72, 388); // back 1
+                cell(at, 12 * PitchX, 4 * PitchY); // back 1
         }
     }
     return picture;
@@ -219,23 +231,23 @@ QPoint TableTestBed::grip(int number) {
     return {x + 35, y + (covered ? 8 : 48)};
 }
 
-QPoint TableTestBed::dropPoint(const KlondikeTable& table, PileId pile) const {
+QPoint TableTestBed::dropPoint(const Table& table, PileId pile) const {
     const int count = int(table.pile(pile).size());
     const QPoint top = layout().cardPosition(table, pile, std::max(0, count - 1));
     return top + QPoint(35, 48);
 }
 
-void TableTestBed::expectEngineMatches(const KlondikeTable& table) {
+void TableTestBed::expectEngineMatches(const Table& table) {
     std::vector<bool> inPlay(151, false);
-    const TableLayout places = layout();
-    for (PileId pile : KlondikeTable::allPiles()) {
+    const kit::Layout places = layout();
+    for (PileId pile : table.pileIds()) {
         const auto& cards = table.pile(pile);
         for (int i = 0; i < int(cards.size()); ++i) {
             const Card& card = cards[i];
             const std::int16_t n = card.number;
             inPlay[n] = true;
             const bool top = i + 1 == int(cards.size());
-            const bool pickable = top || (pile.kind == PileKind::Tableau && card.faceUp);
+            const bool pickable = top || (pile.role == Role::Tableau && card.faceUp);
             const QPoint place = places.cardPosition(table, pile, i);
             const QString where =
                 QStringLiteral("card %1, %2 #%3").arg(n).arg(pile.describe()).arg(i);

@@ -3,7 +3,10 @@
 #include "picturecheck.h"
 #include "tabletestbed.h"
 
+#include "platform/com/components.h"
+
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -40,10 +43,8 @@ void answerDialog(const std::function<void()>& open, const std::function<void(QD
     EXPECT_TRUE(answered) << "no modal dialog came up";
 }
 
-int storedDrawCount() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Halvane", "Klondike")
-        .value("DrawCount")
-        .toInt();
+int storedDrawCount(const TableTestBed& bed) {
+    return QSettings(bed.settingsPath(), QSettings::IniFormat).value("DrawCount").toInt();
 }
 
 TEST(KlondikeDialogs, SettingsKeepTheChoiceOnlyOnOk) {
@@ -77,17 +78,17 @@ TEST(KlondikeDialogs, SettingsKeepTheChoiceOnlyOnOk) {
                          option->click();
                          row.ok ? dialog.accept() : dialog.reject();
                      });
-        EXPECT_EQ(storedDrawCount(), row.expected);
+        EXPECT_EQ(storedDrawCount(bed), row.expected);
         EXPECT_TRUE(samePicture(bed.window(), before)) << "the dialog changed the table";
 
         // The game under way keeps its count; the next deal takes the new one.
-        const KlondikeTable table = bed.dealtTable(row.stored);
+        const Table table = bed.dealtTable(row.stored);
         const QPoint stock = bed.dropPoint(table, PileId::stock());
         bed.click(stock);
         const auto waste = [&bed] {
             int count = 0;
             for (std::int16_t n = 1; n <= 52; ++n)
-                count += bed.engine().GetCardY(n).toInteger() == TableLayout::TopMargin &&
+                count += bed.engine().GetCardY(n).toInteger() == places::TopMargin &&
                          bed.engine().GetCardX(n).toInteger() >=
                              bed.layout().origin(PileId::waste()).x() &&
                          bed.engine().GetCardX(n).toInteger() <
@@ -95,10 +96,36 @@ TEST(KlondikeDialogs, SettingsKeepTheChoiceOnlyOnOk) {
             return count;
         };
         EXPECT_EQ(waste(), row.stored);
+        bed.dialogs().answer = true; // yes, give up the game under way
         bed.deal();
         bed.click(stock);
         EXPECT_EQ(waste(), row.expected);
     }
+}
+
+TEST(KlondikeDialogs, SettingsOfferRedealsScoringAndAutoplay) {
+    TableTestBed bed(1, true);
+    bed.deal();
+    answerDialog([&] { bed.call("mnuSettings_Click"); },
+                 [&](QDialog& dialog) {
+                     auto* autoplay = dialog.findChild<QCheckBox*>("autoplay");
+                     ASSERT_NE(autoplay, nullptr);
+                     EXPECT_TRUE(autoplay->isChecked());
+                     autoplay->click();
+                     for (const char* name : {"redealsOne", "scoringStandard"}) {
+                         auto* option = dialog.findChild<QRadioButton*>(name);
+                         ASSERT_NE(option, nullptr) << name;
+                         option->click();
+                     }
+                     dialog.accept();
+                 });
+    const QSettings stored(bed.settingsPath(), QSettings::IniFormat);
+    EXPECT_EQ(stored.value("Redeals").toInt(), 1);
+    EXPECT_EQ(stored.value("Scoring").toString(), "Standard");
+    EXPECT_FALSE(stored.value("Autoplay").toBool());
+    bed.deal();
+    EXPECT_EQ(bed.kitGame().table().options, (std::vector<int>{1, 1, 1}));
+    EXPECT_TRUE(com::CallByName(bed.game(), "StatusText").toString("status").endsWith("Score 0"));
 }
 
 TEST(KlondikeDialogs, InstructionsExplainRulesAndMouse) {
@@ -127,7 +154,7 @@ TEST(KlondikeDialogs, InstructionsExplainRulesAndMouse) {
 TEST(KlondikeDialogs, SettingsDuringADragPutTheCardBackFirst) {
     TableTestBed bed;
     bed.deal();
-    const KlondikeTable table = bed.dealtTable(1);
+    const Table table = bed.dealtTable(1);
     const QImage before = bed.window();
     const QPoint from = bed.dropPoint(table, PileId::tableau(3));
     bed.mouseDown(from);

@@ -4,8 +4,10 @@
 #include "picturecheck.h"
 #include "tabletestbed.h"
 
+#include "games/kit/dealnumber.h"
+
 #include "engine/error.h"
-#include "engine/fixedseed.h"
+#include "platform/com/components.h"
 
 #include <gtest/gtest.h>
 
@@ -21,30 +23,24 @@ using test::TableTestBed;
 
 class KlondikePlugin : public ::testing::Test {
 protected:
-    void TearDown() override { dorvik::SetFixedSeed(std::nullopt); }
-
-    // The first seed whose deal satisfies `wanted`.
-    static std::uint32_t findSeed(TableTestBed& bed, int drawCount,
-                                  const std::function<bool(const KlondikeTable&)>& wanted) {
+    // The first deal number whose deal satisfies `wanted`.
+    static std::uint32_t findSeed(TableTestBed&, int drawCount,
+                                  const std::function<bool(const Table&)>& wanted) {
         for (std::uint32_t seed = 1; seed < 20000; ++seed) {
-            dorvik::SetFixedSeed(seed);
-            bed.engine().CreateDeck(52);
-            bed.engine().Shuffle(52);
-            if (wanted(bed.dealtTable(drawCount)))
+            if (wanted(dealTable(kit::deals::order(seed, PackSize), drawCount)))
                 return seed;
         }
-        ADD_FAILURE() << "no seed gives the deal wanted";
+        ADD_FAILURE() << "no deal number gives the deal wanted";
         return 1;
     }
 
-    // Deals with `seed` through the Deal command and returns the rules table of it.
-    static KlondikeTable dealSeed(TableTestBed& bed, std::uint32_t seed, int drawCount = 1) {
-        dorvik::SetFixedSeed(seed);
-        bed.deal();
+    // Deals number `seed` and returns the rules table of it.
+    static Table dealSeed(TableTestBed& bed, std::uint32_t seed, int drawCount = 1) {
+        bed.dealNumber(seed);
         return bed.dealtTable(drawCount);
     }
 
-    static void expectShows(TableTestBed& bed, const KlondikeTable& table) {
+    static void expectShows(TableTestBed& bed, const Table& table) {
         bed.expectEngineMatches(table);
         EXPECT_TRUE(samePicture(bed.window(), bed.expectedPicture(table)));
         EXPECT_TRUE(samePicture(bed.tableCopy(), bed.window()))
@@ -53,7 +49,7 @@ protected:
 };
 
 // A column with cards under its top whose top card can move onto another column's top.
-std::optional<Move> columnMove(const KlondikeTable& table) {
+std::optional<Move> columnMove(const Table& table) {
     const MoveJudge judge(table);
     for (int from = 1; from < 7; ++from)
         for (int to = 0; to < 7; ++to) {
@@ -64,7 +60,7 @@ std::optional<Move> columnMove(const KlondikeTable& table) {
     return std::nullopt;
 }
 
-std::optional<int> aceOnTop(const KlondikeTable& table) {
+std::optional<int> aceOnTop(const Table& table) {
     for (int column = 0; column < 7; ++column)
         if (table.pile(PileId::tableau(column)).back().rank == 1)
             return column;
@@ -74,7 +70,7 @@ std::optional<int> aceOnTop(const KlondikeTable& table) {
 TEST_F(KlondikePlugin, DealPutsTwentyEightOnTheTableauAndTwentyFourInTheStock) {
     TableTestBed bed;
     bed.deal();
-    const KlondikeTable table = bed.dealtTable(1);
+    const Table table = bed.dealtTable(1);
     const QPoint stock = bed.layout().origin(PileId::stock());
     int inStock = 0, onTableau = 0, faceUp = 0;
     for (std::int16_t n = 1; n <= 52; ++n) {
@@ -100,20 +96,19 @@ TEST_F(KlondikePlugin, FirstPressOnAnEmptyTableDeals) {
 TEST_F(KlondikePlugin, PressAfterAChangeOfGameSetsUpAFreshTable) {
     TableTestBed bed;
     bed.deal();
-    const KlondikeTable old = bed.dealtTable(1);
     // The game chooser makes the game start again without clearing the window.
+    const std::uint32_t oldNumber = bed.kitGame().currentDeal();
     bed.call("InitializeGame");
-    dorvik::SetFixedSeed(4242);
     bed.click(QPoint(5, 700));
-    const KlondikeTable fresh = bed.dealtTable(1);
-    ASSERT_NE(fresh.pile(PileId::tableau(6)), old.pile(PileId::tableau(6)));
+    const Table fresh = bed.dealtTable(1);
+    ASSERT_NE(bed.kitGame().currentDeal(), oldNumber);
     expectShows(bed, fresh);
 }
 
 TEST_F(KlondikePlugin, StrayMouseEventsChangeNothing) {
     struct Row {
         const char* name;
-        std::function<void(TableTestBed&, const KlondikeTable&)> events;
+        std::function<void(TableTestBed&, const Table&)> events;
     };
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
@@ -122,14 +117,14 @@ TEST_F(KlondikePlugin, StrayMouseEventsChangeNothing) {
         {"release without a press", [](auto& b, auto&) { b.mouseUp(QPoint(300, 300)); }},
         {"double click without a press", [](auto& b, auto&) { b.call("Form_DblClick"); }},
         {"right button drag of a card",
-         [](auto& b, const KlondikeTable& t) {
+         [](auto& b, const Table& t) {
              const QPoint from = b.dropPoint(t, PileId::tableau(3));
              b.mouseDown(from, 2);
              b.mouseMove(QPoint(500, 500), 2);
              b.mouseUp(QPoint(500, 500), 2);
          }},
         {"middle click on the stock",
-         [](auto& b, const KlondikeTable& t) {
+         [](auto& b, const Table& t) {
              b.mouseDown(b.dropPoint(t, PileId::stock()), 4);
              b.mouseUp(b.dropPoint(t, PileId::stock()), 4);
          }},
@@ -138,9 +133,9 @@ TEST_F(KlondikePlugin, StrayMouseEventsChangeNothing) {
              b.drag({5, 700}, {400, 300});
          }},
         {"click on a face-up card",
-         [](auto& b, const KlondikeTable& t) { b.click(b.dropPoint(t, PileId::tableau(5))); }},
+         [](auto& b, const Table& t) { b.click(b.dropPoint(t, PileId::tableau(5))); }},
         {"moves without the left button during a press",
-         [](auto& b, const KlondikeTable& t) {
+         [](auto& b, const Table& t) {
              const QPoint from = b.dropPoint(t, PileId::tableau(4));
              b.mouseDown(from);
              b.mouseMove(QPoint(600, 600), 0);
@@ -148,7 +143,7 @@ TEST_F(KlondikePlugin, StrayMouseEventsChangeNothing) {
              b.mouseUp(QPoint(600, 600));
          }},
         {"right button released during a drag, then the left",
-         [](auto& b, const KlondikeTable& t) {
+         [](auto& b, const Table& t) {
              const QPoint from = b.dropPoint(t, PileId::tableau(2));
              b.mouseDown(from);
              b.mouseMove(from + QPoint(30, 200));
@@ -157,7 +152,7 @@ TEST_F(KlondikePlugin, StrayMouseEventsChangeNothing) {
              b.mouseUp(from + QPoint(3, 2));
          }},
         {"card dropped back on its own column",
-         [](auto& b, const KlondikeTable& t) {
+         [](auto& b, const Table& t) {
              const QPoint from = b.dropPoint(t, PileId::tableau(6));
              b.drag(from, from + QPoint(10, 30));
          }},
@@ -174,14 +169,14 @@ TEST_F(KlondikePlugin, StrayMouseEventsChangeNothing) {
              b.mouse("Form_MouseUp", 1, 1e9f, -1e9f);
          }},
         {"card dragged far outside the window and dropped there",
-         [](auto& b, const KlondikeTable& t) {
+         [](auto& b, const Table& t) {
              const QPoint from = b.dropPoint(t, PileId::tableau(1));
              b.mouseDown(from);
              b.mouse("Form_MouseMove", 1, 1e9f, 1e9f);
              b.mouse("Form_MouseUp", 1, 1e9f, 1e9f);
          }},
         {"a second press while dragging",
-         [](auto& b, const KlondikeTable& t) {
+         [](auto& b, const Table& t) {
              const QPoint from = b.dropPoint(t, PileId::tableau(0));
              b.mouseDown(from);
              b.mouseMove(QPoint(700, 500));
@@ -193,10 +188,10 @@ TEST_F(KlondikePlugin, StrayMouseEventsChangeNothing) {
     // A deal with no ace on the columns and no move between them, so that no row can
     // make a legal move by accident.
     const std::uint32_t seed =
-        findSeed(bed, 1, [](const KlondikeTable& t) { return !aceOnTop(t) && !columnMove(t); });
+        findSeed(bed, 1, [](const Table& t) { return !aceOnTop(t) && !columnMove(t); });
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const KlondikeTable table = dealSeed(bed, seed);
+        const Table table = dealSeed(bed, seed);
         const QImage window = bed.window();
         const QImage copy = bed.tableCopy();
         row.events(bed, table);
@@ -219,12 +214,12 @@ TEST_F(KlondikePlugin, IllegalDropsSlideHome) {
         {"onto the bare table below a column", PileId::tableau(0)},
     };
     TableTestBed bed;
-    const std::uint32_t seed = findSeed(bed, 1, [](const KlondikeTable& t) {
+    const std::uint32_t seed = findSeed(bed, 1, [](const Table& t) {
         return !aceOnTop(t) && !MoveJudge(t).isLegal({PileId::tableau(4), 4, PileId::tableau(6)});
     });
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const KlondikeTable table = dealSeed(bed, seed);
+        const Table table = dealSeed(bed, seed);
         const QImage freshPicture = bed.window();
         const long frames = bed.frames();
         QPoint to = bed.dropPoint(table, row.target);
@@ -241,28 +236,24 @@ TEST_F(KlondikePlugin, IllegalDropsSlideHome) {
 TEST_F(KlondikePlugin, LegalDragLandsOnItsColumn) {
     TableTestBed bed;
     const std::uint32_t seed =
-        findSeed(bed, 1, [](const KlondikeTable& t) { return columnMove(t).has_value(); });
-    KlondikeTable table = dealSeed(bed, seed);
+        findSeed(bed, 1, [](const Table& t) { return columnMove(t).has_value(); });
+    Table table = dealSeed(bed, seed);
     const Move move = *columnMove(table);
     const long frames = bed.frames();
     bed.drag(bed.grip(table.pile(move.from).back().number), bed.dropPoint(table, move.to));
     EXPECT_GT(bed.frames(), frames) << "the last pixels slide";
     table.move(move.from, move.index, move.to);
-    expectShows(bed, table);
-
-    // The face-down card left on top turns with a click.
-    const PileId from = move.from;
-    ASSERT_FALSE(table.pile(from).empty());
-    bed.click(bed.grip(table.pile(from).back().number));
-    table.turnUp(from.index);
+    // The face-down card left on top has turned by itself.
+    ASSERT_FALSE(table.pile(move.from).empty());
+    table.turnUp(move.from);
     expectShows(bed, table);
 }
 
 TEST_F(KlondikePlugin, DoubleClickSendsAnAceHome) {
     TableTestBed bed;
     const std::uint32_t seed =
-        findSeed(bed, 1, [](const KlondikeTable& t) { return aceOnTop(t).has_value(); });
-    KlondikeTable table = dealSeed(bed, seed);
+        findSeed(bed, 1, [](const Table& t) { return aceOnTop(t).has_value(); });
+    Table table = dealSeed(bed, seed);
     const PileId column = PileId::tableau(*aceOnTop(table));
     const long frames = bed.frames();
     bed.doubleClick(bed.grip(table.pile(column).back().number));
@@ -281,12 +272,12 @@ TEST_F(KlondikePlugin, StockDrawsAndRedeals) {
         SCOPED_TRACE(row.name);
         TableTestBed bed(row.drawCount);
         bed.deal();
-        KlondikeTable table = bed.dealtTable(row.drawCount);
+        Table table = bed.dealtTable(row.drawCount);
         const QPoint stock = bed.dropPoint(table, PileId::stock());
         int clicks = 0;
         while (!table.pile(PileId::stock()).empty()) {
             bed.click(stock);
-            table.draw();
+            draw(table);
             ++clicks;
             expectShows(bed, table);
             if (::testing::Test::HasFailure())
@@ -294,12 +285,12 @@ TEST_F(KlondikePlugin, StockDrawsAndRedeals) {
         }
         EXPECT_EQ(clicks, row.drawCount == 1 ? 24 : 8);
         bed.click(stock); // the empty stock takes the waste back
-        table.redeal();
+        redeal(table);
         expectShows(bed, table);
         // A quick double click on the stock draws twice.
         bed.doubleClick(stock);
-        table.draw();
-        table.draw();
+        draw(table);
+        draw(table);
         expectShows(bed, table);
     }
 }
@@ -318,11 +309,11 @@ TEST_F(KlondikePlugin, EngineFailuresReachTheHost) {
 TEST_F(KlondikePlugin, WholeGameWonThroughTheMouse) {
     TableTestBed bed;
     // A game that needs a block move and a redeal, so that both are played.
-    const std::uint32_t seed = findSeed(bed, 1, [](const KlondikeTable& t) {
+    const std::uint32_t seed = findSeed(bed, 1, [](const Table& t) {
         const auto outcome = test::GreedyPlayer::play(t);
         return outcome.won && outcome.blockMoves > 0 && outcome.redeals > 0;
     });
-    KlondikeTable table = dealSeed(bed, seed);
+    Table table = dealSeed(bed, seed);
     test::GreedyPlayer player(table);
     int actions = 0, blocks = 0, doubleClicks = 0, drags = 0, redeals = 0, illegal = 0;
     long framesBeforeLast = 0;
@@ -335,7 +326,7 @@ TEST_F(KlondikePlugin, WholeGameWonThroughTheMouse) {
             bed.click(bed.dropPoint(table, PileId::stock()));
             break;
         case test::Action::Kind::TurnUp:
-            bed.click(bed.grip(table.pile(PileId::tableau(action->column)).back().number));
+            ADD_FAILURE() << "the game turns face-down cards itself";
             break;
         case test::Action::Kind::Move: {
             const Move& move = action->move;
@@ -347,7 +338,7 @@ TEST_F(KlondikePlugin, WholeGameWonThroughTheMouse) {
                 EXPECT_TRUE(samePicture(bed.window(), before));
                 ++illegal;
             }
-            if (move.to.kind == PileKind::Foundation && actions % 2 == 0) {
+            if (move.to.role == Role::Foundation && actions % 2 == 0) {
                 bed.doubleClick(bed.grip(card));
                 ++doubleClicks;
             } else {
@@ -359,14 +350,19 @@ TEST_F(KlondikePlugin, WholeGameWonThroughTheMouse) {
         }
         }
         test::GreedyPlayer::apply(table, *action);
+        for (int column = 0; column < Columns; ++column) {
+            const auto& cards = table.pile(PileId::tableau(column));
+            if (!cards.empty() && !cards.back().faceUp)
+                table.turnUp(PileId::tableau(column));
+        }
         ++actions;
-        if (table.isWon())
+        if (isWon(table))
             break;
         expectShows(bed, table);
         if (::testing::Test::HasFailure())
             return;
     }
-    ASSERT_TRUE(table.isWon()) << "the player did not finish the game it won in the search";
+    ASSERT_TRUE(isWon(table)) << "the player did not finish the game it won in the search";
     EXPECT_GT(blocks, 0);
     EXPECT_GT(doubleClicks, 0);
     EXPECT_GT(drags, 0);
@@ -379,7 +375,20 @@ TEST_F(KlondikePlugin, WholeGameWonThroughTheMouse) {
     for (std::int16_t n = 53; n <= 113; ++n)
         moved += bed.engine().GetCardX(n).toInteger() != -72;
     EXPECT_GT(moved, 50) << "the win sequence throws the second pack too";
-    // A won game takes no more moves; the next press deals a new one.
+    // The game says so and offers a new deal; declined, a won game takes no more moves,
+    // Undo does nothing, and the next press deals a new one.
+    ASSERT_FALSE(bed.dialogs().said.empty());
+    EXPECT_TRUE(bed.dialogs().said.back().startsWith("Won in ")) << bed.dialogs().said.back().toStdString();
+    const kit::Statistics& stats = bed.kitGame().statistics();
+    EXPECT_EQ(stats.played(), 1);
+    EXPECT_EQ(stats.won(), 1);
+    EXPECT_EQ(stats.winRate(), 100);
+    EXPECT_EQ(stats.longestStreak(), 1);
+    EXPECT_EQ(stats.fewestMoves(), bed.kitGame().table().counters.moves);
+    const QImage won = bed.window();
+    bed.call("mnuUndo_Click");
+    EXPECT_TRUE(samePicture(bed.window(), won)) << "undo after the win changed the table";
+    EXPECT_TRUE(com::CallByName(bed.game(), "StatusText").toString("status").contains("Won"));
     bed.click(QPoint(5, 700));
     expectShows(bed, bed.dealtTable(1));
 }

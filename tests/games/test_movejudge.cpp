@@ -2,7 +2,7 @@
 
 #include "dealbuilder.h"
 
-#include "games/klondike/movejudge.h"
+#include "games/klondike/klondikerules.h"
 
 #include <gtest/gtest.h>
 
@@ -16,24 +16,23 @@ using test::cardOf;
 using test::orderWith;
 
 // Columns 0..6 show 5H 7C 6H 6S 7D 5D KC; the stock gives QH AD 2D 2H 3D KH in turn.
-KlondikeTable position(int drawCount = 1) {
-    KlondikeTable table;
-    table.deal(
+Table position(int drawCount = 1) {
+    Table table = dealTable(
         orderWith({"5H", "7C", "6H", "6S", "7D", "5D", "KC"}, {"QH", "AD", "2D", "2H", "3D", "KH"}),
         drawCount);
     return table;
 }
 
 // Setup steps, applied with the table's own mutators (no judging).
-using Step = std::function<void(KlondikeTable&)>;
+using Step = std::function<void(Table&)>;
 Step draws(int count) {
-    return [count](KlondikeTable& t) {
+    return [count](Table& t) {
         for (int i = 0; i < count; ++i)
-            t.draw();
+            draw(t);
     };
 }
 Step moveTop(PileId from, PileId to) {
-    return [from, to](KlondikeTable& t) { t.move(from, int(t.pile(from).size()) - 1, to); };
+    return [from, to](Table& t) { t.move(from, int(t.pile(from).size()) - 1, to); };
 }
 const PileId W = PileId::waste();
 const PileId S = PileId::stock();
@@ -52,7 +51,7 @@ TEST(MoveJudgeMoves, ColumnsFoundationsAndEmptyPlaces) {
         bool legal;
     };
     const Step emptyFirstColumn = moveTop(T(0), T(3)); // 5H onto 6S
-    const Step aceHome = [](KlondikeTable& t) {
+    const Step aceHome = [](Table& t) {
         draws(2)(t);
         moveTop(W, F(0))(t);
     };
@@ -95,7 +94,7 @@ TEST(MoveJudgeMoves, ColumnsFoundationsAndEmptyPlaces) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        KlondikeTable table = position();
+        Table table = position();
         for (const Step& step : row.setup)
             step(table);
         EXPECT_EQ(MoveJudge(table).isLegal(row.move), row.legal);
@@ -104,8 +103,7 @@ TEST(MoveJudgeMoves, ColumnsFoundationsAndEmptyPlaces) {
 
 TEST(MoveJudgeMoves, FoundationTopCanGoBackToAColumn) {
     // AC and 2C home, then the two back onto the red three.
-    KlondikeTable table;
-    table.deal(orderWith({"AC", "2C", "3D", "6S", "7D", "5D", "KC"}, {}), 1);
+    Table table = dealTable(orderWith({"AC", "2C", "3D", "6S", "7D", "5D", "KC"}, {}), 1);
     table.move(T(0), 0, F(2));
     table.move(T(1), 1, F(2));
     const MoveJudge judge(table);
@@ -137,7 +135,7 @@ TEST(MoveJudgeDoubleClick, FindsTheFoundationOfTheTopCard) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        KlondikeTable table = position();
+        Table table = position();
         for (const Step& step : row.setup)
             step(table);
         EXPECT_EQ(MoveJudge(table).foundationFor(row.from), row.foundation);
@@ -152,7 +150,7 @@ TEST(MoveJudgeStock, DrawRedealAndTurn) {
         bool canDraw;
         bool canRedeal;
     };
-    const Step emptyWaste = [](KlondikeTable& t) {
+    const Step emptyWaste = [](Table& t) {
         int foundation = 0;
         while (!t.pile(W).empty())
             moveTop(W, F(foundation++ % 4))(t);
@@ -164,11 +162,11 @@ TEST(MoveJudgeStock, DrawRedealAndTurn) {
         {"stock drawn out by threes", 3, {draws(8)}, false, true},
         {"last two cards by three", 3, {draws(7)}, true, false},
         {"stock and waste used up", 1, {draws(24), emptyWaste}, false, false},
-        {"redealt", 1, {draws(24), [](KlondikeTable& t) { t.redeal(); }}, true, false},
+        {"redealt", 1, {draws(24), [](Table& t) { redeal(t); }}, true, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        KlondikeTable table = position(row.drawCount);
+        Table table = position(row.drawCount);
         for (const Step& step : row.setup)
             step(table);
         const MoveJudge judge(table);
@@ -178,36 +176,44 @@ TEST(MoveJudgeStock, DrawRedealAndTurn) {
 }
 
 TEST(MoveJudgeStock, NothingBeforeTheDeal) {
-    const KlondikeTable table;
+    const Table table;
     const MoveJudge judge(table);
     EXPECT_FALSE(judge.canDraw());
     EXPECT_FALSE(judge.canRedeal());
-    EXPECT_FALSE(judge.canTurnUp(0));
     EXPECT_FALSE(judge.canTake(T(0), 0));
     EXPECT_FALSE(judge.foundationFor(T(0)).has_value());
 }
 
-TEST(MoveJudgeTurn, OnlyAFaceDownTopTurns) {
+TEST(TableTurn, OnlyAFaceDownTopTurns) {
     struct Row {
         const char* name;
         std::vector<Step> setup;
         int column;
-        bool canTurn;
+        bool turns;
     };
     const Row rows[] = {
         {"face-up top", {}, 2, false},
         {"face-down top after its card left", {moveTop(T(2), T(1))}, 2, true},
         {"empty column", {moveTop(T(0), T(3))}, 0, false},
-        {"column 8 does not exist", {}, 7, false},
-        {"negative column", {}, -1, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        KlondikeTable table = position();
+        Table table = position();
         for (const Step& step : row.setup)
             step(table);
-        EXPECT_EQ(MoveJudge(table).canTurnUp(row.column), row.canTurn);
+        bool turned = true;
+        try {
+            table.turnUp(T(row.column));
+        } catch (const std::logic_error&) {
+            turned = false;
+        }
+        EXPECT_EQ(turned, row.turns);
+        if (turned) {
+            EXPECT_TRUE(table.pile(T(row.column)).back().faceUp);
+        }
     }
+    Table table = position();
+    EXPECT_THROW(table.turnUp(T(7)), std::out_of_range) << "column 8 does not exist";
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "dealbuilder.h"
 
-#include "games/klondike/tablelayout.h"
+#include "games/klondike/klondikerules.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ TEST(TableLayoutPlaces, PilesCentredOnTheScreen) {
         PileId pile;
         QPoint origin;
     };
-    // The table is 6 * 100 + 71 = 671 pixels wide.
+    // The table is 6 * 100 + 71 = 671 pixels wide, narrower where the window is.
     const Row rows[] = {
         {"stock, 1920 wide", 1920, PileId::stock(), {624, 16}},
         {"waste, 1920 wide", 1920, PileId::waste(), {724, 16}},
@@ -27,22 +27,24 @@ TEST(TableLayoutPlaces, PilesCentredOnTheScreen) {
         {"first column below the top row", 1920, PileId::tableau(0), {624, 136}},
         {"last column", 1920, PileId::tableau(6), {1224, 136}},
         {"odd width rounds down", 1024, PileId::stock(), {176, 16}},
-        {"narrower than the table: left edge", 600, PileId::tableau(1), {100, 136}},
+        {"narrower than the table: columns close up", 600, PileId::tableau(1), {88, 136}},
+        {"narrowest: columns a card's pitch apart", 400, PileId::tableau(6), {432, 136}},
+        {"1000 wide: all seven columns inside", 1000, PileId::tableau(6), {764, 136}},
         {"no screen at all", 0, PileId::stock(), {0, 16}},
         {"absurd width stays in 16 bits", 1000000, PileId::tableau(6), {16600, 136}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(TableLayout(row.screenWidth).origin(row.pile), row.origin);
+        EXPECT_EQ(tableLayout(QSize(row.screenWidth, 1080)).origin(row.pile), row.origin);
     }
 }
 
 TEST(TableLayoutPlaces, CardsInColumnsAndWaste) {
-    KlondikeTable table;
-    table.deal(orderWith({"5H", "7C", "6H", "6S", "7D", "5D", "KC"}, {"QH", "AD", "2D", "2H"}), 3);
+    Table table = dealTable(
+        orderWith({"5H", "7C", "6H", "6S", "7D", "5D", "KC"}, {"QH", "AD", "2D", "2H"}), 3);
     table.move(PileId::tableau(5), 5, PileId::tableau(3)); // 5D face up onto 6S
-    table.draw();                                          // QH AD 2D fanned
-    const TableLayout layout(1920);
+    draw(table);                                           // QH AD 2D fanned
+    const kit::Layout layout = tableLayout(QSize(1920, 1080));
     struct Row {
         const char* name;
         PileId pile;
@@ -57,8 +59,8 @@ TEST(TableLayoutPlaces, CardsInColumnsAndWaste) {
         {"landing place on a column", PileId::tableau(3), 5, {924, 183}},
         {"landing place on an empty foundation", PileId::foundation(2), 0, {1124, 16}},
         {"waste fan, first", PileId::waste(), 0, {724, 16}},
-        {"waste fan, second", PileId::waste(), 1, {740, 16}},
-        {"waste fan, top", PileId::waste(), 2, {756, 16}},
+        {"waste fan, second: the first's rank and suit show", PileId::waste(), 1, {756, 16}},
+        {"waste fan, top", PileId::waste(), 2, {788, 16}},
         {"stock cards squared", PileId::stock(), 20, {624, 16}},
         {"index below the bottom clamps", PileId::tableau(3), -3, {924, 136}},
     };
@@ -69,9 +71,8 @@ TEST(TableLayoutPlaces, CardsInColumnsAndWaste) {
 }
 
 TEST(TableLayoutHits, PointsFindTheirPiles) {
-    KlondikeTable table;
-    table.deal(orderWith({"5H", "7C", "6H", "6S", "7D", "5D", "KC"}, {}), 1);
-    const TableLayout layout(1920);
+    Table table = dealTable(orderWith({"5H", "7C", "6H", "6S", "7D", "5D", "KC"}, {}), 1);
+    const kit::Layout layout = tableLayout(QSize(1920, 1080));
     struct Row {
         const char* name;
         QPoint point;

@@ -1,15 +1,15 @@
-#include "games/klondike/dragsession.h"
+#include "games/kit/dragsession.h"
 
 #include "engine/_class1.h"
 
 #include <stdexcept>
 
-namespace halvane::klondike {
+namespace halvane::kit {
 
-DragSession::DragSession(KlondikeTable::Place from, std::vector<std::int16_t> cards, QPoint home)
+DragSession::DragSession(Table::Place from, std::vector<std::int16_t> cards, QPoint home)
     : m_from(from), m_cards(std::move(cards)), m_home(home) {
     if (m_cards.empty())
-        throw std::invalid_argument("Klondike: a drag needs at least one card");
+        throw std::invalid_argument("a drag needs at least one card");
     std::vector<com::Variant> list;
     for (std::int16_t card : m_cards)
         list.push_back(com::Variant::fromInteger(card));
@@ -28,7 +28,7 @@ void DragSession::follow(dorvik::_Class1& engine, std::int32_t hdc, QPoint point
 
 std::int16_t DragSession::drop(dorvik::_Class1& engine, std::int32_t hdc, QPoint pointer) {
     if (!m_moved)
-        throw std::logic_error("Klondike: a drop before the cards were lifted");
+        throw std::logic_error("a drop before the cards were lifted");
     const auto x = std::int16_t(pointer.x());
     const auto y = std::int16_t(pointer.y());
     const com::Variant target =
@@ -37,4 +37,17 @@ std::int16_t DragSession::drop(dorvik::_Class1& engine, std::int32_t hdc, QPoint
     return target.toInteger("card under the drop");
 }
 
-} // namespace halvane::klondike
+void DragSession::sendHome(dorvik::_Class1& engine, std::int32_t hdc, bool dropped) const {
+    const auto x = std::int16_t(m_home.x());
+    const auto y = std::int16_t(m_home.y());
+    if (isBlock()) {
+        engine.ReturnBlockDrag(hdc, m_list, std::int16_t(m_cards.size()), x, y);
+        return;
+    }
+    if (dropped) {
+        engine.RemoveCard(hdc, m_cards.front());
+    }
+    engine.ReturnDrag(hdc, m_cards.front(), x, y);
+}
+
+} // namespace halvane::kit

@@ -1,8 +1,8 @@
-#include "games/klondike/tablebackground.h"
+#include "games/kit/tablebackground.h"
 
 #include <QSize>
 
-namespace halvane::klondike {
+namespace halvane::kit {
 
 namespace {
 
@@ -42,4 +42,4 @@ void TableBackground::clear(std::int32_t hdc) const {
     gdi::DeleteDC(strip);
 }
 
-} // namespace halvane::klondike
+} // namespace halvane::kit

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-namespace halvane::klondike {
+namespace halvane::kit {
 
 class TableBackground {
 public:
@@ -29,4 +29,4 @@ private:
     bool m_known = false;
 };
 
-} // namespace halvane::klondike
+} // namespace halvane::kit

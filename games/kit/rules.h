@@ -1,0 +1,32 @@
+#pragma once
+// Building rules with names, shared by the games. Each says whether `over` may lie on
+// `under` (or whether a run of cards is built by that rule); they look at faces only.
+
+#include "games/kit/card.h"
+#include "games/kit/table.h"
+
+#include <vector>
+
+namespace halvane::kit::rules {
+
+inline constexpr int Ace = 1;
+inline constexpr int King = 13;
+
+bool alternateColoursDescending(const Card& under, const Card& over);
+bool sameSuitAscending(const Card& under, const Card& over);
+bool sameSuitDescending(const Card& under, const Card& over);
+bool anySuitDescending(const Card& under, const Card& over);
+bool sameColourDescending(const Card& under, const Card& over);
+
+using Builds = bool (*)(const Card& under, const Card& over);
+// Are the cards from `index` to the top all face up and each built on the one below by
+// `builds`? False for an index outside the cards.
+bool isRun(const std::vector<Card>& cards, int index, Builds builds);
+
+// May `card` go up to a foundation with no card ever needing it again? Yes when its
+// rank is at most 2, or when every foundation suit of the other colour has reached at
+// least its rank minus 1 (so no card of the other colour could still want to lie on
+// it). Foundations are read by their top cards' suits.
+bool isSafeToFoundation(const Table& table, const Card& card);
+
+} // namespace halvane::kit::rules
