@@ -184,10 +184,12 @@ TEST_P(RestoreDecks, PutsBackWhatIsMissingAndKeepsWhatIsThere) {
     EXPECT_EQ(InstallDir::restoreDecks(m_target, m_template), GetParam().restored);
     for (const QString& file : GetParam().restored)
         EXPECT_EQ(readBytes(m_target + "/" + file), readBytes(m_template + "/" + file));
-    if (QFileInfo::exists(m_target + "/cards/Mine.bmp"))
+    if (QFileInfo::exists(m_target + "/cards/Mine.bmp")) {
         EXPECT_EQ(readBytes(m_target + "/cards/Mine.bmp"), QByteArray("mine"));
-    if (!GetParam().restored.contains("cards/Standard.ini"))
+    }
+    if (!GetParam().restored.contains("cards/Standard.ini")) {
         EXPECT_EQ(readBytes(m_target + "/cards/Standard.ini"), QByteArray("edited"));
+    }
     EXPECT_FALSE(QFileInfo::exists(m_target + "/README"));
 }
 INSTANTIATE_TEST_SUITE_P(
