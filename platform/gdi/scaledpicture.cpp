@@ -35,6 +35,11 @@ QImage ScaledPicture::load(const QString& path, const QImage& sheet, int scale) 
     const QSize wanted = sheet.size() * scale;
     // The size is read from the header, so a wrong or huge picture is never decoded.
     const QSize size = reader.size();
+    if (!size.isValid()) {
+        setAside(larger, QStringLiteral("it is not a readable PNG picture (%1)")
+                             .arg(reader.errorString()));
+        return enlarge(sheet, scale);
+    }
     if (size != wanted) {
         setAside(larger, QStringLiteral("it is %1 x %2 pixels, not %3 x %4")
                              .arg(size.width())
