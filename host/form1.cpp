@@ -4,6 +4,7 @@
 #include "host/dialogs/busycursor.h"
 #include "host/dialogs/form2.h"
 #include "host/dialogs/form4.h"
+#include "host/cardsize.h"
 #include "host/errorreporter.h"
 #include "host/filechooser.h"
 #include "host/gameplugin.h"
@@ -13,6 +14,7 @@
 #include "platform/gdi/gdi.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -55,6 +57,7 @@ Form1::Form1(std::unique_ptr<dorvik::_Class1> engine, ErrorReporter& errors, Col
     m_table = new TableWidget(*this, this);
     setCentralWidget(m_table);
     buildMenus();
+    buildCardSizeMenu();
 }
 
 Form1::~Form1() {
@@ -72,6 +75,7 @@ std::int32_t Form1::hDC() const {
 void Form1::Form_Load() {
     coverScreen();
     loadSettings();
+    applyCardSize(cardsize::load(m_settings.InstallDir));
     // The file may hold any number; only backs 1 to 8 exist on the deck picture.
     if (m_cardBack < 1 || m_cardBack > 8)
         m_cardBack = 1;
@@ -377,6 +381,65 @@ void Form1::openGameChooser() {
     if (!m_gameChooser)
         m_gameChooser = new Form4(*this, m_files, this);
     m_gameChooser->open();
+}
+
+// --- Card size -----------------------------------------------------------------------------
+
+void Form1::buildCardSizeMenu() {
+    QMenu* options = menuBar()->findChild<QMenu*>(QStringLiteral("mnuOptions"));
+    if (options == nullptr)
+        return;
+    QMenu* sizes = options->addMenu(QStringLiteral("Card si&ze"));
+    sizes->setObjectName(QStringLiteral("mnuCardSize"));
+    sizes->menuAction()->setShortcutContext(Qt::ApplicationShortcut); // as every entry
+    auto* group = new QActionGroup(sizes);
+    const std::pair<int, const char*> choices[] = {
+        {cardsize::kAutomatic, "&Automatic"}, {1, "&1x"}, {2, "&2x"}, {3, "&3x"}};
+    for (const auto& [choice, caption] : choices) {
+        QAction* action = sizes->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QStringLiteral("mnuCardSize%1").arg(choice));
+        action->setCheckable(true);
+        action->setData(choice);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, choice = choice] {
+            BusyCursor busy(this);
+            guarded(QStringLiteral("changing the card size"), [&] {
+                cardsize::save(m_settings.InstallDir, choice);
+                applyCardSize(choice);
+            });
+        });
+    }
+}
+
+void Form1::applyCardSize(int choice) {
+    m_cardSize = choice;
+    for (QAction* action : menuBar()->findChildren<QAction*>()) {
+        if (action->objectName().startsWith(QStringLiteral("mnuCardSize")) && action->isCheckable())
+            action->setChecked(action->data().toInt() == choice);
+    }
+    const int scale = cardsize::tableScale(choice, gdi::ScreenDevicePixels());
+    if (scale == gdi::TableScale() && scale == m_table->tableScale())
+        return;
+    gdi::SetTableScale(scale);
+    m_table->setTableScale(scale);
+    if (m_deckReady)
+        rebuildTable();
+}
+
+void Form1::rebuildTable() {
+    m_deckReady = false;
+    if (m_engine->SetGraphics(hDC(), m_engine->GetCurrentDeck()) == com::False)
+        throw std::runtime_error("SetGraphics could not create the drawing surfaces");
+    m_deckReady = true;
+    clearWindow();
+    const QSize table = gdi::GetSurfaceSize(hDC());
+    const bool redrawn = m_game && m_loaded &&
+                         m_game->RefreshTable(hDC(), std::int16_t(table.width()),
+                                              std::int16_t(table.height()));
+    // Without the game's help the table stays bare until the next deal.
+    if (!redrawn)
+        m_engine->TakeScreenShot(hDC());
+    m_table->presentChanges();
 }
 
 // --- Switching games -----------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "platform/com/components.h"
 
+#include <QMetaMethod>
 #include <QObject>
 
 #include <exception>
@@ -80,6 +81,20 @@ void GamePlugin::Form_MouseUp(std::int32_t hDC, std::int16_t Button, std::int16_
 
 void GamePlugin::Form_DblClick(std::int32_t hDC) {
     callWithHdc("Form_DblClick", hDC);
+}
+
+bool GamePlugin::RefreshTable(std::int32_t hDC, std::int16_t Width, std::int16_t Height) {
+    const QMetaObject* meta = m_object->metaObject();
+    bool offered = false;
+    for (int i = QObject::staticMetaObject.methodCount(); i < meta->methodCount(); ++i)
+        offered |= meta->method(i).name() == "RefreshTable";
+    if (!offered)
+        return false;
+    const std::vector<Variant> args{Variant::fromLong(hDC), Variant::fromInteger(Width),
+                                    Variant::fromInteger(Height)};
+    guarded(m_classId, "RefreshTable",
+            [&] { com::CallByName(m_object.get(), "RefreshTable", args); });
+    return true;
 }
 
 void GamePlugin::callMouse(const char* operation, std::int32_t hDC, std::int16_t Button,

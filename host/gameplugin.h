@@ -40,6 +40,12 @@ public:
     void Form_MouseUp(std::int32_t hDC, std::int16_t Button, std::int16_t Shift, float X, float Y);
     void Form_DblClick(std::int32_t hDC);
 
+    // The optional operation RefreshTable(hDC, Width, Height): the game draws its whole
+    // table again on a cleared window of Width x Height table pixels. Returns false,
+    // calling nothing, when the game has no such operation; throws as the eight do when
+    // it fails.
+    bool RefreshTable(std::int32_t hDC, std::int16_t Width, std::int16_t Height);
+
 private:
     void callMouse(const char* operation, std::int32_t hDC, std::int16_t Button, std::int16_t Shift,
                    float X, float Y);
