@@ -41,11 +41,30 @@ struct Sequence {
     const char* name;
     std::function<void(Class1&, gdi::HDC)> steps;
     std::vector<Deal> expected;
+    int scale = 1; // table scale
 };
+
+void dragDropAndReturn(Class1& e, gdi::HDC dc) {
+    pick(e, dc, 310, 110, 2);
+    e.DoDrag(dc, 2, 330, 140);
+    e.DoDrag(dc, 2, 510, 310);
+    e.EndDrag(dc, 510, 310);
+    e.ReturnDrag(dc, 2, 300, 100);
+}
+
+void dragAndDrop(Class1& e, gdi::HDC dc) {
+    pick(e, dc, 310, 110, 2);
+    e.DoDrag(dc, 2, 330, 140);
+    e.DoDrag(dc, 2, 510, 310);
+    e.EndDrag(dc, 510, 310);
+}
 
 class SingleDragOutcome : public Testbed, public testing::WithParamInterface<Sequence> {};
 
 TEST_P(SingleDragOutcome, EqualsDealingAfresh) {
+    if (GetParam().scale != 1) {
+        useScale(GetParam().scale);
+    }
     initialize();
     m_engine.SetCardIsBlocked(20, com::True);
     deal(kTable);
@@ -58,7 +77,13 @@ TEST_P(SingleDragOutcome, EqualsDealingAfresh) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sequences, SingleDragOutcome,
-                         testing::Values(Sequence{"Click",
+                         testing::Values(Sequence{"DragDropAndReturnAt2x", dragDropAndReturn,
+                                                  finalTable(2, 300, 100), 2},
+                                         Sequence{"DragDropAndReturnAt3x", dragDropAndReturn,
+                                                  finalTable(2, 300, 100), 3},
+                                         Sequence{"DragAndDropAt2x", dragAndDrop,
+                                                  finalTable(2, 500, 300), 2},
+                                         Sequence{"Click",
                                                   [](Class1& e, gdi::HDC dc) {
                                                       pick(e, dc, 310, 110, 2);
                                                       e.EndDrag(dc, 310, 110);
