@@ -1,10 +1,10 @@
 #include "host/form1.h"
 
 #include "engine/_class1.h"
+#include "host/cardsize.h"
 #include "host/dialogs/busycursor.h"
 #include "host/dialogs/form2.h"
 #include "host/dialogs/form4.h"
-#include "host/cardsize.h"
 #include "host/errorreporter.h"
 #include "host/filechooser.h"
 #include "host/gameplugin.h"
@@ -433,9 +433,9 @@ void Form1::rebuildTable() {
     m_deckReady = true;
     clearWindow();
     const QSize table = gdi::GetSurfaceSize(hDC());
-    const bool redrawn = m_game && m_loaded &&
-                         m_game->RefreshTable(hDC(), std::int16_t(table.width()),
-                                              std::int16_t(table.height()));
+    const bool redrawn =
+        m_game && m_loaded &&
+        m_game->RefreshTable(hDC(), std::int16_t(table.width()), std::int16_t(table.height()));
     // Without the game's help the table stays bare until the next deal.
     if (!redrawn)
         m_engine->TakeScreenShot(hDC());

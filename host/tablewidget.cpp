@@ -127,8 +127,7 @@ void TableWidget::mouseDoubleClickEvent(QMouseEvent*) {
 
 QRect TableWidget::toWidget(const QRect& device) const {
     const qreal ratio = devicePixelRatioF();
-    return QRectF(QPointF(device.topLeft()) / ratio, QSizeF(device.size()) / ratio)
-        .toAlignedRect();
+    return QRectF(QPointF(device.topLeft()) / ratio, QSizeF(device.size()) / ratio).toAlignedRect();
 }
 
 QSize TableWidget::toDevice(QSize logical) const {
@@ -143,8 +142,7 @@ void TableWidget::coverAtLeast(QSize deviceSize) {
     // Whole table pixels only, so that every table pixel of the image is s x s.
     const auto whole = [this](int side) { return (side + m_scale - 1) / m_scale * m_scale; };
     const QSize size(whole(deviceSize.width()), whole(deviceSize.height()));
-    const QSize wanted =
-        size.expandedTo(m_surface.size()).expandedTo(QSize(m_scale, m_scale));
+    const QSize wanted = size.expandedTo(m_surface.size()).expandedTo(QSize(m_scale, m_scale));
     if (wanted == m_surface.size())
         return;
     QImage grown(wanted, QImage::Format_RGB32);

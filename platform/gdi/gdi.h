@@ -53,8 +53,9 @@ public:
 // --- Device contexts and bitmaps -----------------------------------------------------
 
 // A new memory device context. `hdc` is the context to be compatible with; 0 (the table
-// scale) or any live context (its scale) will do. Returns 0 when `hdc` is neither 0 nor live. The new context holds the
-// process's 1x1 stock bitmap (SelectObject hands it back) and a white fill colour.
+// scale) or any live context (its scale) will do. Returns 0 when `hdc` is neither 0 nor live. The
+// new context holds the process's 1x1 stock bitmap (SelectObject hands it back) and a white fill
+// colour.
 HDC CreateCompatibleDC(HDC hdc);
 
 // A new bitmap of width x height table pixels at the scale of `hdc`, cleared to black.

@@ -36,8 +36,8 @@ QImage ScaledPicture::load(const QString& path, const QImage& sheet, int scale) 
     // The size is read from the header, so a wrong or huge picture is never decoded.
     const QSize size = reader.size();
     if (!size.isValid()) {
-        setAside(larger, QStringLiteral("it is not a readable PNG picture (%1)")
-                             .arg(reader.errorString()));
+        setAside(larger,
+                 QStringLiteral("it is not a readable PNG picture (%1)").arg(reader.errorString()));
         return enlarge(sheet, scale);
     }
     if (size != wanted) {
@@ -50,8 +50,8 @@ QImage ScaledPicture::load(const QString& path, const QImage& sheet, int scale) 
     }
     QImage image = reader.read();
     if (image.isNull() || image.size() != wanted) {
-        setAside(larger, QStringLiteral("it is not a readable PNG picture (%1)")
-                             .arg(reader.errorString()));
+        setAside(larger,
+                 QStringLiteral("it is not a readable PNG picture (%1)").arg(reader.errorString()));
         return enlarge(sheet, scale);
     }
     return image.convertToFormat(QImage::Format_RGB32);

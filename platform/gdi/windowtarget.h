@@ -32,8 +32,8 @@ public:
 HDC CreateWindowDC(WindowTarget* target);
 bool ReleaseDC(HDC hdc);
 
-// The area (device pixels of the image) of a window context's image written since the last GdiFlush or TakeDirtyRect;
-// clears it. Empty for other contexts.
+// The area (device pixels of the image) of a window context's image written since the last GdiFlush
+// or TakeDirtyRect; clears it. Empty for other contexts.
 QRect TakeDirtyRect(HDC hdc);
 
 // Marks part of a window context's image as changed by its owner (a clear, say).

