@@ -38,7 +38,8 @@ void DeckBackground::fill() {
         // The region is no longer black: start again from the sheet as loaded, so the
         // fill finds exactly the same region and cannot run into a face that happens
         // to have the previous colour.
-        const gdi::HBITMAP pristine = gdi::CreateBitmapFromImage(m_state.PristineSheet);
+        const gdi::HBITMAP pristine =
+            gdi::CreateBitmapFromImage(m_state.PristineSheet, gdi::GetSurfaceScale(m_state.DeckDC));
         if (pristine == 0 || !Surfaces(m_state).replaceBitmap(m_state.DeckDC, pristine)) {
             return;
         }

@@ -16,7 +16,7 @@ constexpr int kSaveUnderHeight = 2 * CellGeometry::kSheetHeight; // two banks
 }
 
 bool DeckSetup::initializeDeck(std::int32_t screenHdc, const QString& file) {
-    const std::int32_t sheet = loadSheet(file, "InitializeDeck");
+    const std::int32_t sheet = loadSheet(file, sheetScale(screenHdc), "InitializeDeck");
     CardTableSetup table(m_state);
     table.buildPacks();
     table.setDefaultValues();
@@ -24,18 +24,25 @@ bool DeckSetup::initializeDeck(std::int32_t screenHdc, const QString& file) {
 }
 
 bool DeckSetup::setGraphics(std::int32_t screenHdc, const QString& file, const char* method) {
-    return installSurfaces(screenHdc, file, loadSheet(file, method));
+    return installSurfaces(screenHdc, file, loadSheet(file, sheetScale(screenHdc), method));
 }
 
 void DeckSetup::setDeck(const QString& file) {
-    const std::int32_t sheet = loadSheet(file, "SetDeck");
+    const std::int32_t sheet = loadSheet(file, gdi::GetSurfaceScale(m_state.DeckDC), "SetDeck");
     if (!Surfaces(m_state).replaceBitmap(m_state.DeckDC, sheet)) {
         return;
     }
     DeckBackground(m_state).sheetLoaded();
 }
 
-std::int32_t DeckSetup::loadSheet(const QString& file, const char* method) const {
+int DeckSetup::sheetScale(std::int32_t screenHdc) {
+    // The deck surface is made compatible with the window, so the sheet takes its scale; a
+    // context that is not live makes no surfaces, and any scale will do for it.
+    const int scale = gdi::GetCompatibleScale(screenHdc);
+    return scale > 0 ? scale : 1;
+}
+
+std::int32_t DeckSetup::loadSheet(const QString& file, int scale, const char* method) const {
     // Deck pictures live in the cards folder and nowhere else.
     if (file.contains(QLatin1Char('/')) || file.contains(QLatin1Char('\\')) ||
         file.contains(QStringLiteral("..")) || file.contains(QChar(0))) {
@@ -46,7 +53,7 @@ std::int32_t DeckSetup::loadSheet(const QString& file, const char* method) const
     }
     const QString path = m_state.CurrentDirectory + QStringLiteral("/cards/") + file;
     try {
-        return gdi::LoadPicture(path);
+        return gdi::LoadPicture(path, scale > 0 ? scale : 1);
     } catch (const gdi::Error& e) {
         ArgCheck::fail(method, QStringLiteral("cannot load the deck picture: ") +
                                    QString::fromUtf8(e.what()));

@@ -39,7 +39,9 @@ public:
     void setDeck(const QString& file);
 
 private:
-    std::int32_t loadSheet(const QString& file, const char* method) const;
+    // The deck sheet as a bitmap of `scale` (its larger picture or the sheet enlarged).
+    std::int32_t loadSheet(const QString& file, int scale, const char* method) const;
+    static int sheetScale(std::int32_t screenHdc);
     bool installSurfaces(std::int32_t screenHdc, const QString& file, std::int32_t sheet);
 
     Module1& m_state;

@@ -1,6 +1,7 @@
 #include "host/form1.h"
 
 #include "engine/_class1.h"
+#include "host/cardsize.h"
 #include "host/dialogs/busycursor.h"
 #include "host/dialogs/failurereport.h"
 #include "host/dialogs/focusreturn.h"
@@ -17,6 +18,7 @@
 #include "platform/gdi/gdi.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -66,6 +68,7 @@ Form1::Form1(std::unique_ptr<dorvik::_Class1> engine, ErrorReporter& errors, Col
     m_statusTimer = new QTimer(this);
     m_statusTimer->setInterval(1000); // the game's clock moves on without events
     connect(m_statusTimer, &QTimer::timeout, this, &Form1::updateStatus);
+    buildCardSizeMenu();
 }
 
 Form1::~Form1() {
@@ -83,6 +86,7 @@ std::int32_t Form1::hDC() const {
 void Form1::Form_Load() {
     coverScreen();
     loadSettings();
+    applyCardSize(cardsize::load(m_settings.InstallDir));
     // The file may hold any number; only backs 1 to 8 exist on the deck picture.
     if (m_cardBack < 1 || m_cardBack > 8)
         m_cardBack = 1;
@@ -462,6 +466,61 @@ void Form1::openGameChooser() {
     m_gameChooser->open();
 }
 
+// --- Card size -----------------------------------------------------------------------------
+
+void Form1::buildCardSizeMenu() {
+    QMenu* options = menuBar()->findChild<QMenu*>(QStringLiteral("mnuOptions"));
+    if (options == nullptr)
+        return;
+    QMenu* sizes = options->addMenu(QStringLiteral("Card si&ze"));
+    sizes->setObjectName(QStringLiteral("mnuCardSize"));
+    sizes->menuAction()->setShortcutContext(Qt::ApplicationShortcut); // as every entry
+    auto* group = new QActionGroup(sizes);
+    const std::pair<int, const char*> choices[] = {
+        {cardsize::kAutomatic, "&Automatic"}, {1, "&1x"}, {2, "&2x"}, {3, "&3x"}};
+    for (const auto& [choice, caption] : choices) {
+        QAction* action = sizes->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QStringLiteral("mnuCardSize%1").arg(choice));
+        action->setCheckable(true);
+        action->setData(choice);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, choice = choice] {
+            BusyCursor busy(this);
+            guarded(QStringLiteral("changing the card size"), [&] {
+                cardsize::save(m_settings.InstallDir, choice);
+                applyCardSize(choice);
+            });
+        });
+    }
+}
+
+void Form1::applyCardSize(int choice) {
+    m_cardSize = choice;
+    for (QAction* action : menuBar()->findChildren<QAction*>()) {
+        if (action->objectName().startsWith(QStringLiteral("mnuCardSize")) && action->isCheckable())
+            action->setChecked(action->data().toInt() == choice);
+    }
+    const int scale = cardsize::tableScale(choice, gdi::ScreenDevicePixels());
+    if (scale == gdi::TableScale() && scale == m_table->tableScale())
+        return;
+    gdi::SetTableScale(scale);
+    m_table->setTableScale(scale);
+    if (m_deckReady)
+        rebuildTable();
+}
+
+void Form1::rebuildTable() {
+    m_deckReady = false;
+    if (m_engine->SetGraphics(hDC(), m_engine->GetCurrentDeck()) == com::False)
+        throw std::runtime_error("SetGraphics could not create the drawing surfaces");
+    m_deckReady = true;
+    clearWindow();
+    // Without the game's help the table stays bare until the next deal.
+    m_engine->TakeScreenShot(hDC());
+    refreshTable();
+    m_table->presentChanges();
+}
+
 // --- Switching games -----------------------------------------------------------------------
 
 void Form1::startGame(const QString& name, const QString& plugin) {
@@ -566,9 +625,10 @@ void Form1::refreshTable() {
         return;
     }
     const auto pixels = [](int extent) { return std::int16_t(std::clamp(extent, 0, 32767)); };
+    const QSize table = m_table->tableSize();
     forward(QStringLiteral("redrawing the table"), [&](GamePlugin& game) {
         clearWindow();
-        game.RefreshTable(hDC(), pixels(m_table->width()), pixels(m_table->height()));
+        game.RefreshTable(hDC(), pixels(table.width()), pixels(table.height()));
     });
 }
 

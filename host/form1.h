@@ -126,6 +126,13 @@ private:
     void updateStatus();
     // refreshTable once the current event is over; several requests make one refresh.
     void scheduleRefresh();
+    // Options > Card size (Automatic, 1x, 2x, 3x), after the other Options entries.
+    void buildCardSizeMenu();
+    // Sets the table scale for card size `choice` (cardsize.h) and checks its entry.
+    // While playing the engine's surfaces are made again at that scale and the table is
+    // cleared; the game draws itself again when it offers RefreshTable.
+    void applyCardSize(int choice);
+    void rebuildTable();
     void openDeckChooser();
     void openGameChooser();
     void loadSettings();
@@ -149,6 +156,7 @@ private:
     FileChooser& m_files;
     HostSettings m_settings;
     std::int16_t m_cardBack = 0; // CARDBACK
+    int m_cardSize = 0;          // cardsize::kAutomatic
     TableWidget* m_table = nullptr;
     QPointer<Form2> m_deckChooser; // one instance each, made at first use
     QPointer<Form4> m_gameChooser;

@@ -2,6 +2,7 @@
 
 #include "platform/com/components.h"
 
+#include <QMetaMethod>
 #include <QObject>
 
 #include <exception>

@@ -17,7 +17,7 @@ namespace {
 
 // The engine copies the whole table with the screen's extent, so the image has to be at
 // least that large wherever the window is.
-QSize screenPixels() {
+QSize screenTablePixels() {
     const QSize twips = gdi::GetScreenTwips();
     return QSize(int(std::lround(twips.width() / 15.0)), int(std::lround(twips.height() / 15.0)));
 }
@@ -28,8 +28,19 @@ TableWidget::TableWidget(TableEvents& events, QWidget* parent) : QWidget(parent)
     setMouseTracking(true); // games see every move, with or without a button held
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    coverAtLeast(screenPixels());
+    m_scale = gdi::TableScale();
+    coverAtLeast(screenTablePixels() * m_scale);
     m_hdc = gdi::CreateWindowDC(this);
+}
+
+void TableWidget::setTableScale(int scale) {
+    if (scale < 1 || scale > gdi::kMaxTableScale || scale == m_scale)
+        return;
+    m_scale = scale;
+    m_surface = QImage();
+    coverAtLeast(screenTablePixels() * m_scale);
+    coverAtLeast(toDevice(size()));
+    update();
 }
 
 TableWidget::~TableWidget() {
@@ -56,7 +67,7 @@ void TableWidget::present(const QRect& dirty) {
 }
 
 void TableWidget::showImage(const QRect& rect) {
-    const QRect visible = rect & this->rect();
+    const QRect visible = toWidget(rect) & this->rect();
     if (visible.isEmpty())
         return;
     m_presenting = true;
@@ -69,20 +80,24 @@ void TableWidget::paintEvent(QPaintEvent* event) {
         m_events.Form_Paint();
         // Form_Paint may have changed the image beyond the area this paint covers; that
         // part is shown as a frame of its own once this paint is done.
-        const QRect changed = gdi::TakeDirtyRect(m_hdc) & rect();
+        const QRect dirty = gdi::TakeDirtyRect(m_hdc);
+        const QRect changed = toWidget(dirty) & rect();
         if (!(QRegion(changed) - event->region()).isEmpty()) {
-            gdi::AddDirtyRect(m_hdc, changed);
+            gdi::AddDirtyRect(m_hdc, dirty);
             QMetaObject::invokeMethod(this, &TableWidget::presentChanges, Qt::QueuedConnection);
         }
     }
     QPainter painter(this);
-    for (const QRect& part : event->region())
-        painter.drawImage(part, m_surface, part);
+    const qreal ratio = devicePixelRatioF();
+    for (const QRect& part : event->region()) {
+        const QRectF device(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio);
+        painter.drawImage(QRectF(part), m_surface, device);
+    }
 }
 
 void TableWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    coverAtLeast(size());
+    coverAtLeast(toDevice(size()));
     m_events.Form_Resize();
 }
 
@@ -126,7 +141,7 @@ void TableWidget::releaseHeldButtons() {
 }
 
 void TableWidget::seen(const QMouseEvent* event) {
-    m_pointer = event->position();
+    m_pointer = toTable(event->position());
     m_modifiers = event->modifiers();
 }
 
@@ -136,8 +151,24 @@ void TableWidget::mouseDoubleClickEvent(QMouseEvent*) {
     m_events.Form_DblClick();
 }
 
-void TableWidget::coverAtLeast(QSize size) {
-    const QSize wanted = size.expandedTo(m_surface.size()).expandedTo(QSize(1, 1));
+QRect TableWidget::toWidget(const QRect& device) const {
+    const qreal ratio = devicePixelRatioF();
+    return QRectF(QPointF(device.topLeft()) / ratio, QSizeF(device.size()) / ratio).toAlignedRect();
+}
+
+QSize TableWidget::toDevice(QSize logical) const {
+    return (QSizeF(logical) * devicePixelRatioF()).toSize();
+}
+
+QPointF TableWidget::toTable(QPointF logical) const {
+    return logical * devicePixelRatioF() / m_scale;
+}
+
+void TableWidget::coverAtLeast(QSize deviceSize) {
+    // Whole table pixels only, so that every table pixel of the image is s x s.
+    const auto whole = [this](int side) { return (side + m_scale - 1) / m_scale * m_scale; };
+    const QSize size(whole(deviceSize.width()), whole(deviceSize.height()));
+    const QSize wanted = size.expandedTo(m_surface.size()).expandedTo(QSize(m_scale, m_scale));
     if (wanted == m_surface.size())
         return;
     QImage grown(wanted, QImage::Format_RGB32);

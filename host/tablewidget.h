@@ -30,6 +30,14 @@ public:
     // The window device context over the backing image; valid for the widget's lifetime.
     gdi::HDC hDC() const { return m_hdc; }
 
+    // Device pixels of the backing image per table pixel (the table scale, 1 to 4).
+    // Changing it makes a new image of the screen's extent at the new scale, white; the
+    // context's handle stays. Mouse positions reach the table in table pixels.
+    void setTableScale(int scale);
+    int tableScale() const { return m_scale; }
+    // The client area in table pixels: what a game lays its table out for.
+    QSize tableSize() const { return toDevice(size()) / m_scale; }
+
     // Fills the whole backing image (at least the screen's extent) with `color` and
     // marks it changed; shown by the next presentChanges or paint.
     void clear(const QColor& color);
@@ -51,6 +59,7 @@ public:
 
     // gdi::WindowTarget
     QImage& surface() override { return m_surface; }
+    int scale() const override { return m_scale; }
     void present(const QRect& dirty) override;
 
 protected:
@@ -66,12 +75,19 @@ protected:
     void focusOutEvent(QFocusEvent*) override {}
 
 private:
-    void coverAtLeast(QSize size);
+    // Grows the image to at least `deviceSize`, in whole table pixels.
+    void coverAtLeast(QSize deviceSize);
+    // Keeps the pointer's place on the table (in table pixels) and the keys held.
     void seen(const QMouseEvent* event);
     void showImage(const QRect& rect);
+    // Between the widget's logical pixels and the image's device pixels.
+    QRect toWidget(const QRect& device) const;
+    QSize toDevice(QSize logical) const;
+    QPointF toTable(QPointF logical) const;
 
     TableEvents& m_events;
     QImage m_surface;
+    int m_scale = 1;
     gdi::HDC m_hdc = 0;
     bool m_presenting = false;
     std::chrono::milliseconds m_pace{16};

@@ -1,6 +1,10 @@
 // The engine's drawing and dragging on a 1920 x 1080 table, each beside a plain memcpy
 // of the same rows (71-pixel cell rows, or whole table rows) between images of the same
 // strides, measured in the same run and printed as ratios at the end.
+//
+// Built a second time with HALVANE_BENCH_SCALE=2: the same table at a table scale of 2
+// (a 3840 x 2160 screen), where every surface holds 2 x 2 device pixels per table pixel
+// and the baselines copy the same device bytes.
 
 #include "bench/engine/ratioreporter.h"
 
@@ -22,7 +26,11 @@
 namespace dorvik::bench {
 namespace {
 
-constexpr QSize kTable{1920, 1080};
+#ifndef HALVANE_BENCH_SCALE
+#define HALVANE_BENCH_SCALE 1
+#endif
+constexpr int kScale = HALVANE_BENCH_SCALE;
+constexpr QSize kTable{1920, 1080}; // table pixels
 constexpr int kCellRows = 96;
 
 // One engine on a full-HD table with a deck loaded from a generated sheet. Made once
@@ -32,7 +40,8 @@ constexpr int kCellRows = 96;
 class Table {
 public:
     Table() {
-        gdi::SetScreenPixels(kTable);
+        gdi::SetTableScale(kScale);
+        gdi::SetScreenPixels(kTable * kScale);
         QImage sheet(936, 485, QImage::Format_RGB32);
         for (int y = 0; y < sheet.height(); ++y) {
             for (int x = 0; x < sheet.width(); ++x) {
@@ -41,10 +50,10 @@ public:
         }
         QDir().mkpath(m_dir.filePath("cards"));
         sheet.save(m_dir.filePath("cards/Standard.bmp"), "BMP");
-        QImage background(kTable, QImage::Format_RGB32);
+        QImage background(kTable * kScale, QImage::Format_RGB32);
         background.fill(qRgb(0, 128, 0));
         m_window = gdi::CreateCompatibleDC(0);
-        m_stock = gdi::SelectObject(m_window, gdi::CreateBitmapFromImage(background));
+        m_stock = gdi::SelectObject(m_window, gdi::CreateBitmapFromImage(background, kScale));
         m_engine.SetCurrentDirectory(m_dir.path());
         m_engine.InitializeDeck(m_window);
     }
@@ -75,12 +84,17 @@ private:
 // the baseline must not be the slow case by accident.
 class Buffer {
 public:
+    // width x height table pixels, kScale x kScale device pixels each.
     Buffer(int width, int height, std::uint32_t fill)
-        : m_stride(std::size_t(width) * 4),
-          m_bits(static_cast<uchar*>(std::aligned_alloc(64, m_stride * std::size_t(height)))) {
-        std::memset(m_bits.get(), int(fill), m_stride * std::size_t(height));
+        : m_stride(std::size_t(width) * kScale * 4),
+          m_bits(static_cast<uchar*>(
+              std::aligned_alloc(64, m_stride * std::size_t(height) * kScale))) {
+        std::memset(m_bits.get(), int(fill), m_stride * std::size_t(height) * kScale);
     }
-    uchar* at(QPoint p) const { return m_bits.get() + std::size_t(p.y()) * m_stride + p.x() * 4; }
+    // Table pixel `p`'s first device pixel.
+    uchar* at(QPoint p) const {
+        return m_bits.get() + std::size_t(p.y()) * kScale * m_stride + p.x() * kScale * 4;
+    }
     std::size_t stride() const { return m_stride; }
 
 private:
@@ -105,9 +119,9 @@ void copyBlock(const Buffer& from, QPoint source, const Buffer& to, QPoint targe
                int rows) {
     const uchar* src = from.at(source);
     uchar* dst = to.at(target);
-    for (int r = 0; r < rows; ++r) {
+    for (int r = 0; r < rows * kScale; ++r) {
         std::memcpy(dst + std::size_t(r) * to.stride(), src + std::size_t(r) * from.stride(),
-                    std::size_t(width) * 4);
+                    std::size_t(width) * kScale * 4);
     }
 }
 

@@ -10,6 +10,9 @@ namespace gdi {
 struct Bitmap {
     // Format_RGB32, never shared with another QImage, so writing into it never copies.
     QImage image;
+    // Device pixels per table pixel on each axis (1 to 4): the image is `scale` times the
+    // bitmap's size in table pixels.
+    int scale = 1;
     // The memory context the bitmap is selected into, 0 when free. The stock bitmap is
     // held by any number of contexts and keeps 0 here.
     HDC selectedInto = 0;

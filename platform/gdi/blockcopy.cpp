@@ -46,6 +46,38 @@ void BlockCopy::run(QImage& destination, const QImage& source) const {
     run(to, destination.bytesPerLine(), from, source.bytesPerLine());
 }
 
+BlockCopy BlockCopy::scaled(int scale) const {
+    BlockCopy copy = *this;
+    copy.m_toX *= scale;
+    copy.m_toY *= scale;
+    copy.m_fromX *= scale;
+    copy.m_fromY *= scale;
+    copy.m_width *= scale;
+    copy.m_height *= scale;
+    return copy;
+}
+
+void BlockCopy::run(QImage& destination, int destinationScale, const QImage& source,
+                    int sourceScale) const {
+    if (isEmpty())
+        return;
+    if (destinationScale == sourceScale) {
+        scaled(destinationScale).run(destination, source);
+        return;
+    }
+    // Two scales are two surfaces, so nothing overlaps here.
+    const BlockCopy to = scaled(destinationScale);
+    const BlockCopy from = scaled(sourceScale);
+    for (int row = 0; row < to.m_height; ++row) {
+        auto* line = reinterpret_cast<QRgb*>(destination.scanLine(to.m_toY + row)) + to.m_toX;
+        const auto* sourceLine = reinterpret_cast<const QRgb*>(source.constScanLine(
+                                     from.m_fromY + row * sourceScale / destinationScale)) +
+                                 from.m_fromX;
+        for (int column = 0; column < to.m_width; ++column)
+            line[column] = sourceLine[column * sourceScale / destinationScale];
+    }
+}
+
 void BlockCopy::run(std::uint8_t* destination, std::int64_t destinationStride,
                     const std::uint8_t* source, std::int64_t sourceStride) const {
     if (isEmpty())

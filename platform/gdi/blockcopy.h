@@ -1,6 +1,7 @@
 #pragma once
 // The block copy behind BitBlt: clipping against both surfaces, then a row-by-row copy
-// that is correct for overlapping blocks of one surface.
+// that is correct for overlapping blocks of one surface. Plans are made in table pixels;
+// surfaces of scale s hold s x s device pixels for each.
 
 #include <QPoint>
 #include <QRect>
@@ -30,6 +31,16 @@ public:
     // allocates nor detaches: `destination` must be unshared and both must hold the sizes
     // the plan was made for.
     void run(QImage& destination, const QImage& source) const;
+
+    // Carries the plan out between surfaces of `destinationScale` and `sourceScale`
+    // device pixels per table pixel, whose table sizes the plan was made for. Equal scales
+    // copy whole device rows; different ones pick the nearest source pixel for each
+    // destination pixel (the choosers' 1x previews of a larger deck).
+    void run(QImage& destination, int destinationScale, const QImage& source,
+             int sourceScale) const;
+
+    // The same plan in device pixels of a surface of `scale`.
+    BlockCopy scaled(int scale) const;
 
     // The same on raw rows (bytes per line given), for callers that own the pixels.
     void run(std::uint8_t* destination, std::int64_t destinationStride, const std::uint8_t* source,

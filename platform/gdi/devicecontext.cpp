@@ -4,8 +4,8 @@
 
 namespace gdi {
 
-DeviceContext::DeviceContext(HBITMAP handle, Bitmap* bitmap)
-    : m_bitmapHandle(handle), m_bitmap(bitmap) {}
+DeviceContext::DeviceContext(HBITMAP handle, Bitmap* bitmap, int compatibleScale)
+    : m_bitmapHandle(handle), m_bitmap(bitmap), m_compatibleScale(compatibleScale) {}
 
 DeviceContext::DeviceContext(WindowTarget* target) : m_target(target) {}
 
@@ -14,6 +14,16 @@ QImage* DeviceContext::surface() const {
     if (!image || image->isNull() || image->depth() != 32)
         return nullptr;
     return image;
+}
+
+int DeviceContext::scale() const {
+    if (m_target)
+        return m_target->scale();
+    return m_bitmap ? m_bitmap->scale : 1;
+}
+
+int DeviceContext::compatibleScale() const {
+    return m_target ? m_target->scale() : m_compatibleScale;
 }
 
 void DeviceContext::select(HBITMAP handle, Bitmap* bitmap) {

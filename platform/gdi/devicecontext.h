@@ -13,8 +13,9 @@ class WindowTarget;
 
 class DeviceContext {
 public:
-    // A memory context holding `bitmap` (not owned; lives in the handle table).
-    DeviceContext(HBITMAP handle, Bitmap* bitmap);
+    // A memory context holding `bitmap` (not owned; lives in the handle table), whose new
+    // bitmaps get `compatibleScale` device pixels per table pixel.
+    DeviceContext(HBITMAP handle, Bitmap* bitmap, int compatibleScale = 1);
     // A window context over `target` (not owned; must outlive the context).
     explicit DeviceContext(WindowTarget* target);
 
@@ -26,6 +27,13 @@ public:
     // its image between calls.
     QImage* surface() const;
 
+    // Device pixels per table pixel of the surface drawn on now: the window's, or the
+    // selected bitmap's.
+    int scale() const;
+    // The scale CreateCompatibleBitmap and CreateCompatibleDC give what they make from
+    // this context: the window's, or the one the memory context was made with.
+    int compatibleScale() const;
+
     HBITMAP selectedHandle() const { return m_bitmapHandle; }
     Bitmap* selectedBitmap() const { return m_bitmap; }
     void select(HBITMAP handle, Bitmap* bitmap);
@@ -33,7 +41,7 @@ public:
     COLORREF fillColor() const { return m_fill; }
     void setFillColor(COLORREF color) { m_fill = color; }
 
-    // Grows the written area of a window context by `rect` (surface coordinates, clipped
+    // Grows the written area of a window context by `rect` (device pixels of the image, clipped
     // to the surface). Memory contexts keep no written area.
     void addDirty(const QRect& rect);
     QRect takeDirty();
@@ -45,6 +53,7 @@ private:
     WindowTarget* m_target = nullptr;
     HBITMAP m_bitmapHandle = 0;
     Bitmap* m_bitmap = nullptr;
+    int m_compatibleScale = 1;
     COLORREF m_fill = RGB(255, 255, 255);
     QRect m_dirty;
     long m_frames = 0;

@@ -4,11 +4,14 @@
 #include "platform/gdi/floodfill.h"
 #include "platform/gdi/handletable.h"
 #include "platform/gdi/pictureloader.h"
+#include "platform/gdi/scaledpicture.h"
 #include "platform/gdi/windowtarget.h"
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace gdi {
 
@@ -19,6 +22,8 @@ constexpr int kMaxSide = 32767;
 // which Linux may promise and then kill the process for when the bitmap is cleared.
 constexpr qint64 kMaxPixels = qint64(1) << 28;
 constexpr int kTwipsPerPixel = 15;
+// The least table Automatic keeps: room for the widest game at any scale.
+constexpr QSize kLeastTable(960, 540);
 
 HandleTable& table() {
     return HandleTable::instance();
@@ -32,22 +37,43 @@ COLORREF toColor(QRgb pixel) {
     return ((pixel >> 16) & 0xFFu) | (pixel & 0xFF00u) | ((pixel & 0xFFu) << 16);
 }
 
-QImage* surfaceOf(HDC hdc, DeviceContext** context = nullptr) {
+// A context's pixels with their scale; `image` is null when there are none.
+struct Surface {
+    QImage* image = nullptr;
+    int scale = 1;
+    DeviceContext* context = nullptr;
+
+    // The extent in table pixels; device pixels beyond the last whole table pixel (a
+    // window's image may have some) are never drawn on.
+    QSize tableSize() const { return {image->width() / scale, image->height() / scale}; }
+    bool holds(int x, int y) const {
+        return x >= 0 && y >= 0 && x < image->width() / scale && y < image->height() / scale;
+    }
+};
+
+Surface surfaceOf(HDC hdc) {
     DeviceContext* dc = table().dc(hdc);
-    if (context)
-        *context = dc;
-    return dc ? dc->surface() : nullptr;
+    if (!dc)
+        return {};
+    const int scale = dc->scale();
+    QImage* image = dc->surface();
+    if (scale < 1 || scale > kMaxTableScale)
+        image = nullptr;
+    return {image, scale, dc};
 }
 
-bool sizeAllowed(qint64 width, qint64 height) {
+bool sizeAllowed(qint64 width, qint64 height, int scale = 1) {
+    width *= scale;
+    height *= scale;
     return width >= 1 && width <= kMaxSide && height >= 1 && height <= kMaxSide &&
            width * height <= kMaxPixels;
 }
 
-HBITMAP adoptImage(QImage image) {
-    if (image.isNull() || !sizeAllowed(image.width(), image.height()))
+HBITMAP adoptImage(QImage image, int scale = 1) {
+    if (image.isNull() || !sizeAllowed(image.width(), image.height()) || scale < 1 ||
+        scale > kMaxTableScale || image.width() % scale != 0 || image.height() % scale != 0)
         return 0;
-    return table().addBitmap(std::move(image));
+    return table().addBitmap(std::move(image), scale);
 }
 
 QSize& screenOverride() {
@@ -55,22 +81,32 @@ QSize& screenOverride() {
     return pixels;
 }
 
+int& tableScale() {
+    static int scale = 1;
+    return scale;
+}
+
 } // namespace
 
 HDC CreateCompatibleDC(HDC hdc) {
-    if (hdc != 0 && !table().dc(hdc))
-        return 0;
-    return table().addMemoryDC();
+    if (hdc == 0)
+        return table().addMemoryDC(TableScale());
+    const DeviceContext* like = table().dc(hdc);
+    return like ? table().addMemoryDC(like->compatibleScale()) : 0;
 }
 
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
-    if (!table().dc(hdc) || !sizeAllowed(width, height))
+    const DeviceContext* like = table().dc(hdc);
+    if (!like)
         return 0;
-    QImage image(width, height, QImage::Format_RGB32);
+    const int scale = like->compatibleScale();
+    if (!sizeAllowed(width, height, scale))
+        return 0;
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
     if (image.isNull()) // out of memory
         return 0;
     image.fill(0xFF000000u);
-    return adoptImage(std::move(image));
+    return adoptImage(std::move(image), scale);
 }
 
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ obj) {
@@ -88,32 +124,34 @@ bool DeleteDC(HDC hdc) {
 bool BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int x1, int y1, std::uint32_t rop) {
     if (rop != SRCCOPY || cx < 0 || cy < 0)
         return false;
-    DeviceContext* target = nullptr;
-    QImage* to = surfaceOf(dst, &target);
-    QImage* from = surfaceOf(src);
-    if (!to || !from)
+    const Surface to = surfaceOf(dst);
+    const Surface from = surfaceOf(src);
+    if (!to.image || !from.image)
         return false;
-    const BlockCopy copy = BlockCopy::plan(to->size(), {x, y}, {cx, cy}, from->size(), {x1, y1});
+    const BlockCopy copy =
+        BlockCopy::plan(to.tableSize(), {x, y}, {cx, cy}, from.tableSize(), {x1, y1});
     if (copy.isEmpty())
         return true;
-    copy.run(*to, *from);
-    target->addDirty(copy.destinationRect());
+    copy.run(*to.image, to.scale, *from.image, from.scale);
+    to.context->addDirty(copy.scaled(to.scale).destinationRect());
     return true;
 }
 
 bool ExtFloodFill(HDC hdc, int x, int y, COLORREF color, unsigned type) {
     if (type != FLOODFILLSURFACE && type != FLOODFILLBORDER)
         return false;
-    DeviceContext* context = nullptr;
-    QImage* image = surfaceOf(hdc, &context);
-    if (!image)
+    const Surface surface = surfaceOf(hdc);
+    if (!surface.image || !surface.holds(x, y))
         return false;
     const auto mode = type == FLOODFILLSURFACE ? FloodFill::Mode::Surface : FloodFill::Mode::Border;
     QRect painted;
-    if (!FloodFill::run(*image, {x, y}, toPixel(color), mode, toPixel(context->fillColor()),
-                        &painted))
+    // The seed's top-left device pixel: every device pixel of a table pixel has its colour
+    // on a scaled surface, so the area found is the table area, scaled.
+    const QPoint seed(x * surface.scale, y * surface.scale);
+    if (!FloodFill::run(*surface.image, seed, toPixel(color), mode,
+                        toPixel(surface.context->fillColor()), &painted))
         return false;
-    context->addDirty(painted);
+    surface.context->addDirty(painted);
     return true;
 }
 
@@ -127,25 +165,34 @@ COLORREF SetDCBrushColor(HDC hdc, COLORREF color) {
 }
 
 COLORREF GetPixel(HDC hdc, int x, int y) {
-    const QImage* image = surfaceOf(hdc);
-    if (!image || !image->rect().contains(x, y))
+    const Surface surface = surfaceOf(hdc);
+    if (!surface.image || !surface.holds(x, y))
         return CLR_INVALID;
-    return toColor(reinterpret_cast<const QRgb*>(image->constScanLine(y))[x]);
+    const int s = surface.scale;
+    return toColor(reinterpret_cast<const QRgb*>(surface.image->constScanLine(y * s))[x * s]);
 }
 
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
-    DeviceContext* context = nullptr;
-    QImage* image = surfaceOf(hdc, &context);
-    if (!image || !image->rect().contains(x, y))
+    const Surface surface = surfaceOf(hdc);
+    if (!surface.image || !surface.holds(x, y))
         return CLR_INVALID;
-    reinterpret_cast<QRgb*>(image->scanLine(y))[x] = toPixel(color);
-    context->addDirty(QRect(x, y, 1, 1));
+    const int s = surface.scale;
+    for (int row = 0; row < s; ++row) {
+        auto* line = reinterpret_cast<QRgb*>(surface.image->scanLine(y * s + row)) + x * s;
+        std::fill(line, line + s, toPixel(color));
+    }
+    surface.context->addDirty(QRect(x * s, y * s, s, s));
     return color & 0x00FFFFFFu;
 }
 
 QSize GetSurfaceSize(HDC hdc) {
-    const QImage* image = surfaceOf(hdc);
-    return image ? image->size() : QSize();
+    const Surface surface = surfaceOf(hdc);
+    return surface.image ? surface.tableSize() : QSize();
+}
+
+int GetSurfaceScale(HDC hdc) {
+    const Surface surface = surfaceOf(hdc);
+    return surface.image ? surface.scale : 0;
 }
 
 bool GdiFlush(HDC hdc) {
@@ -167,8 +214,17 @@ long FrameCount(HDC hdc) {
     return context ? context->frames() : 0;
 }
 
-HBITMAP LoadPicture(const QString& path) {
-    const HBITMAP bitmap = adoptImage(PictureLoader::load(path));
+HBITMAP LoadPicture(const QString& path, int scale) {
+    if (scale < 1 || scale > kMaxTableScale)
+        throw Error(QStringLiteral("Cannot load picture \"%1\" at scale %2: the scale is not "
+                                   "1 to %3")
+                        .arg(path)
+                        .arg(scale)
+                        .arg(kMaxTableScale)
+                        .toStdString());
+    const QImage sheet = PictureLoader::load(path);
+    const HBITMAP bitmap =
+        scale == 1 ? adoptImage(sheet) : adoptImage(ScaledPicture::load(path, sheet, scale), scale);
     if (bitmap == 0)
         throw Error(QStringLiteral("Cannot load picture \"%1\": picture too large")
                         .arg(path)
@@ -176,26 +232,53 @@ HBITMAP LoadPicture(const QString& path) {
     return bitmap;
 }
 
-HBITMAP CreateBitmapFromImage(const QImage& image) {
+HBITMAP CreateBitmapFromImage(const QImage& image, int scale) {
     if (image.isNull())
         return 0;
     // copy() after the conversion: converting an RGB32 image returns a shared copy.
-    return adoptImage(image.convertToFormat(QImage::Format_RGB32).copy());
+    return adoptImage(image.convertToFormat(QImage::Format_RGB32).copy(), scale);
 }
 
 QImage SurfaceImage(HDC hdc) {
-    const QImage* image = surfaceOf(hdc);
-    return image ? image->copy() : QImage();
+    const Surface surface = surfaceOf(hdc);
+    return surface.image ? surface.image->copy() : QImage();
 }
 
-QSize GetScreenTwips() {
+QSize ScreenDevicePixels() {
     QSize pixels = screenOverride();
     if (pixels.isEmpty()) {
         const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
         const QScreen* screen = app ? QGuiApplication::primaryScreen() : nullptr;
-        pixels = screen ? screen->size() : QSize(1920, 1080);
+        pixels = screen ? (QSizeF(screen->size()) * screen->devicePixelRatio()).toSize()
+                        : QSize(1920, 1080);
     }
-    return pixels * kTwipsPerPixel;
+    return pixels;
+}
+
+QSize GetScreenTwips() {
+    const QSize pixels = ScreenDevicePixels();
+    const int scale = TableScale();
+    return QSize(pixels.width() / scale, pixels.height() / scale) * kTwipsPerPixel;
+}
+
+int TableScale() {
+    return tableScale();
+}
+
+bool SetTableScale(int scale) {
+    if (scale < 1 || scale > kMaxTableScale)
+        return false;
+    tableScale() = scale;
+    return true;
+}
+
+int AutomaticTableScale(QSize screenDevicePixels) {
+    for (int scale = kMaxTableScale; scale > 1; --scale) {
+        if (screenDevicePixels.width() / scale >= kLeastTable.width() &&
+            screenDevicePixels.height() / scale >= kLeastTable.height())
+            return scale;
+    }
+    return 1;
 }
 
 void SetScreenPixels(QSize pixels) {
@@ -208,6 +291,13 @@ int LiveDCCount() {
 
 int LiveBitmapCount() {
     return table().bitmapCount();
+}
+
+int GetCompatibleScale(HDC hdc) {
+    if (hdc == 0)
+        return TableScale();
+    const DeviceContext* context = table().dc(hdc);
+    return context ? context->compatibleScale() : 0;
 }
 
 HDC CreateWindowDC(WindowTarget* target) {

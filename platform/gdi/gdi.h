@@ -3,7 +3,11 @@
 // engine's algorithms name them. One process-wide handle table serves the host, the
 // engine and every game plug-in, so this is a shared library.
 //
-// Units: pixels. Colours: COLORREF, 0x00BBGGRR; the top byte of a colour passed in is
+// Units: table pixels. A surface of scale s (1 to 4) holds s x s device pixels for each
+// table pixel; every coordinate and size below is in table pixels and is mapped here.
+// Memory contexts and bitmaps take the scale of the context they are made compatible with
+// (a window's, or the table scale for 0); a copy between two scales picks the nearest
+// source pixel. Colours: COLORREF, 0x00BBGGRR; the top byte of a colour passed in is
 // ignored. Bitmaps are 32-bit RGB surfaces.
 // Handles are 32-bit integers; 0 is never a valid handle. A stale or unknown handle is
 // refused (the call returns false, 0 or CLR_INVALID) and nothing is touched.
@@ -34,6 +38,8 @@ constexpr COLORREF RGB(int r, int g, int b) {
 }
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
+constexpr int kMaxTableScale = 4;
+
 constexpr std::uint32_t SRCCOPY = 0x00CC0020;
 constexpr unsigned FLOODFILLBORDER = 0;
 constexpr unsigned FLOODFILLSURFACE = 1;
@@ -46,14 +52,15 @@ public:
 
 // --- Device contexts and bitmaps -----------------------------------------------------
 
-// A new memory device context. `hdc` is the context to be compatible with; 0 or any live
-// context will do. Returns 0 when `hdc` is neither 0 nor live. The new context holds the
-// process's 1x1 stock bitmap (SelectObject hands it back) and a white fill colour.
+// A new memory device context. `hdc` is the context to be compatible with; 0 (the table
+// scale) or any live context (its scale) will do. Returns 0 when `hdc` is neither 0 nor live. The
+// new context holds the process's 1x1 stock bitmap (SelectObject hands it back) and a white fill
+// colour.
 HDC CreateCompatibleDC(HDC hdc);
 
-// A new bitmap of width x height pixels, cleared to black. Returns 0 when `hdc` is not a
-// live context, the size is not in 1..32767 on both axes, or the bitmap would hold more
-// than 2^28 pixels (1 GiB).
+// A new bitmap of width x height table pixels at the scale of `hdc`, cleared to black.
+// Returns 0 when `hdc` is not a live context, the size in device pixels is not in 1..32767
+// on both axes, or the bitmap would hold more than 2^28 device pixels (1 GiB).
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
 
 // Selects bitmap `obj` into memory context `hdc` and returns the bitmap it held before,
@@ -89,8 +96,16 @@ COLORREF SetDCBrushColor(HDC hdc, COLORREF color);
 COLORREF GetPixel(HDC hdc, int x, int y);
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color);
 
-// Width and height of the surface of a context; an empty size for a bad handle.
+// Width and height of the surface of a context (table pixels); an empty size for a bad
+// handle.
 QSize GetSurfaceSize(HDC hdc);
+
+// Device pixels per table pixel of the surface of a context; 0 for a bad handle.
+int GetSurfaceScale(HDC hdc);
+
+// The scale of what CreateCompatibleBitmap makes from `hdc` (the table scale for 0); 0 for
+// a bad handle.
+int GetCompatibleScale(HDC hdc);
 
 // Marks the end of an animation frame on `hdc`. A window context presents the area
 // changed since the last frame at once, paced by its window (see WindowTarget); a memory
@@ -108,24 +123,44 @@ long FrameCount(HDC hdc);
 // picture, a run-length picture larger than its data can describe (see BmpHeader) or
 // larger than CreateCompatibleBitmap allows. Pixels a run-length picture leaves unset
 // are its palette colour 0.
-HBITMAP LoadPicture(const QString& path);
+//
+// At `scale` above 1 the bitmap has that scale: the picture `Name@<scale>x.png` beside
+// `Name.bmp` when there is one, else the BMP enlarged pixel for pixel. A larger picture
+// that is broken or not exactly `scale` times the BMP's size is set aside with a message
+// on standard error. Throws gdi::Error for a scale outside 1 to 4.
+HBITMAP LoadPicture(const QString& path, int scale = 1);
 
-// A new bitmap holding a copy of `image` (tests and tools build pictures this way); 0 for
-// a null image or one larger than CreateCompatibleBitmap allows.
-HBITMAP CreateBitmapFromImage(const QImage& image);
+// A new bitmap of `scale` holding a copy of `image` (device pixels; tests and tools build
+// pictures this way); 0 for a null image, one larger than CreateCompatibleBitmap allows,
+// a scale outside 1 to 4 or a size that is not a multiple of the scale.
+HBITMAP CreateBitmapFromImage(const QImage& image, int scale = 1);
 
-// A copy of the surface of a context, or a null image for a bad handle.
+// A copy of the surface of a context in device pixels, or a null image for a bad handle.
 QImage SurfaceImage(HDC hdc);
 
 // --- Screen ----------------------------------------------------------------------------
 
-// The primary screen's size in twips (logical pixels x 15). Without a screen (tests,
-// headless tools) a fixed 1920 x 1080 pixel screen, or the size set below.
+// The primary screen's size in device pixels (logical pixels times the device pixel
+// ratio). Without a screen (tests, headless tools) a fixed 1920 x 1080 pixel screen, or
+// the size set below.
+QSize ScreenDevicePixels();
+
+// The screen's size in twips: whole table pixels of the screen at the table scale, x 15.
 QSize GetScreenTwips();
 
-// Fixes the screen size in pixels for tests and headless runs; an empty size returns to
-// the real screen. Each side is capped at 32767.
+// Fixes the screen size in device pixels for tests and headless runs; an empty size
+// returns to the real screen. Each side is capped at 32767.
 void SetScreenPixels(QSize pixels);
+
+// The table scale: device pixels per table pixel of the table window and the engine's
+// surfaces, 1 until set. Setting it changes only what is made from then on and the
+// screen size reported; false, changing nothing, outside 1 to 4.
+int TableScale();
+bool SetTableScale(int scale);
+
+// The largest scale (1 to 4) at which a screen of `screenDevicePixels` still holds at
+// least 960 x 540 table pixels; 1 when even that is too small.
+int AutomaticTableScale(QSize screenDevicePixels);
 
 // --- Bookkeeping for tests -------------------------------------------------------------
 

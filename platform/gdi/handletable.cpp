@@ -34,9 +34,9 @@ std::int32_t HandleTable::nextHandle() {
     }
 }
 
-HDC HandleTable::addMemoryDC() {
+HDC HandleTable::addMemoryDC(int compatibleScale) {
     const HDC handle = nextHandle();
-    m_dcs.emplace(handle, DeviceContext(m_stockHandle, &m_stock));
+    m_dcs.emplace(handle, DeviceContext(m_stockHandle, &m_stock, compatibleScale));
     return handle;
 }
 
@@ -46,9 +46,9 @@ HDC HandleTable::addWindowDC(WindowTarget* target) {
     return handle;
 }
 
-HBITMAP HandleTable::addBitmap(QImage image) {
+HBITMAP HandleTable::addBitmap(QImage image, int scale) {
     const HBITMAP handle = nextHandle();
-    m_bitmaps.emplace(handle, Bitmap{std::move(image), 0});
+    m_bitmaps.emplace(handle, Bitmap{std::move(image), scale, 0});
     return handle;
 }
 

@@ -25,9 +25,9 @@ public:
     HandleTable& operator=(const HandleTable&) = delete;
 
     // New objects; the image must be Format_RGB32 and unshared.
-    HDC addMemoryDC();
+    HDC addMemoryDC(int compatibleScale = 1);
     HDC addWindowDC(WindowTarget* target);
-    HBITMAP addBitmap(QImage image);
+    HBITMAP addBitmap(QImage image, int scale = 1);
 
     // Live objects, or nullptr. The stock bitmap is found too.
     DeviceContext* dc(HDC handle);

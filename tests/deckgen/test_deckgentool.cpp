@@ -53,7 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Refusal{"NoArguments", {}, 2, "usage: deckgen"},
         Refusal{"UnknownCommand", {"draw", "Standard", "@"}, 2, "usage: deckgen"},
-        Refusal{"TooManyArguments", {"sheet", "Standard", "@", "extra"}, 2, "usage: deckgen"},
+        Refusal{"TooManyArguments", {"sheet", "Standard", "@", "2", "extra"}, 2, "usage: deckgen"},
+        Refusal{"ScaleNotANumber", {"sheet", "Standard", "@", "extra"}, 1, "scale \"extra\""},
+        Refusal{"ScaleTooLarge", {"sheet", "Standard", "@", "5"}, 1, "scale \"5\" is not"},
         Refusal{"UnknownStyle", {"sheet", "Nope", "@"}, 1, "unknown deck style \"Nope\""},
         Refusal{"MissingFolder",
                 {"sheet", "Standard", "@/none/x.bmp"},

@@ -6,6 +6,8 @@
 #include "tools/deckgen/cardshape.h"
 #include "tools/deckgen/decksheet.h"
 
+#include <QImage>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -181,6 +183,42 @@ TEST_P(DeckSheetTest, SymbolsLeaveMostOfTheTableShowing) {
         EXPECT_GT(black, 71 * 96 / 2) << cellName(column, 5);
     }
 }
+
+// The larger pictures: the same layout, so the engine's fill finds the same black around
+// the cards, scaled, and the cards are really drawn larger (not the 1x sheet enlarged).
+class LargerSheetTest : public testing::TestWithParam<std::tuple<std::string, int>> {};
+
+TEST_P(LargerSheetTest, HasTheOneTimesBlackScaledAndFinerDrawing) {
+    const auto& [style, scale] = GetParam();
+    const SheetImage& small = builtSheet(style);
+    const QImage big(QString::fromStdString(std::string(HALVANE_BUILD_DATA_DIR) + "/cards/" +
+                                            style + "@" + std::to_string(scale) + "x.png"));
+    ASSERT_EQ(big.size(), QSize(936 * scale, 485 * scale));
+    int wrongBlack = 0, finer = 0;
+    for (int y = 0; y < big.height(); ++y) {
+        for (int x = 0; x < big.width(); ++x) {
+            const QRgb pixel = big.pixel(x, y) & 0xffffff;
+            const Rgb one = small.at(x / scale, y / scale);
+            // Symbols lie straight on the black, which their finer drawing reshapes.
+            const int cx = x / scale, cy = y / scale;
+            const bool inSymbol =
+                isSymbolCell(cx / 72 + 1, cy / 97 + 1) && cx % 72 < 71 && cy % 97 < 96;
+            wrongBlack += !inSymbol && (pixel == 0) != one.isBlack();
+            finer += pixel != qRgb(one.r, one.g, one.b) && x % scale + y % scale > 0 &&
+                     pixel != (big.pixel(x - x % scale, y - y % scale) & 0xffffff);
+        }
+    }
+    EXPECT_EQ(wrongBlack, 0);
+    EXPECT_GT(finer, 1000) << "the larger sheet looks like the 1x sheet enlarged";
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedDecks, LargerSheetTest,
+                         testing::Combine(testing::Values("Standard", "FourColour", "LargeIndex"),
+                                          testing::Values(2, 3, 4)),
+                         [](const auto& info) {
+                             return std::get<0>(info.param) + "At" +
+                                    std::to_string(std::get<1>(info.param)) + "x";
+                         });
 
 INSTANTIATE_TEST_SUITE_P(ShippedDecks, DeckSheetTest,
                          testing::Values("Standard", "FourColour", "LargeIndex"),

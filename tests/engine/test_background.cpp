@@ -52,7 +52,7 @@ QImage filledSheet(const QImage& sheet, QRgb color) {
 
 class Background : public Testbed {
 protected:
-    static QImage deck() { return gdi::SurfaceImage(module1().DeckDC); }
+    static QImage deck() { return imageOf(module1().DeckDC); }
 };
 
 struct Fill {
@@ -60,11 +60,15 @@ struct Fill {
     std::function<void(Class1&, gdi::HDC)> steps;
     bool otherSheet;     // which sheet is loaded at the end
     std::uint32_t color; // the colour that must show; 0 for the sheet as loaded
+    int scale = 1;       // table scale
 };
 
 class BackgroundFill : public Background, public testing::WithParamInterface<Fill> {};
 
 TEST_P(BackgroundFill, ColoursExactlyTheJoinedBlackArea) {
+    if (GetParam().scale != 1) {
+        useScale(GetParam().scale);
+    }
     GetParam().steps(m_engine, m_window);
     const QImage& sheet = GetParam().otherSheet ? m_other : m_sheet;
     const QImage expected =
@@ -77,7 +81,20 @@ TEST_P(BackgroundFill, ColoursExactlyTheJoinedBlackArea) {
 const std::uint32_t kFaceColour = toColorRef(makeSheet(0).pixel(74, 0));
 
 INSTANTIATE_TEST_SUITE_P(Sequences, BackgroundFill,
-                         testing::Values(Fill{"Once",
+                         testing::Values(Fill{"OnceAt2x",
+                                              [](Class1& e, gdi::HDC dc) {
+                                                  e.InitializeDeck(dc);
+                                                  e.SetBackground(0x00336699);
+                                              },
+                                              false, 0x00336699, 2},
+                                         Fill{"TwiceRecoloursAt3x",
+                                              [](Class1& e, gdi::HDC dc) {
+                                                  e.InitializeDeck(dc);
+                                                  e.SetBackground(0x00336699);
+                                                  e.SetBackground(0x00AABBCC);
+                                              },
+                                              false, 0x00AABBCC, 3},
+                                         Fill{"Once",
                                               [](Class1& e, gdi::HDC dc) {
                                                   e.InitializeDeck(dc);
                                                   e.SetBackground(0x00336699);

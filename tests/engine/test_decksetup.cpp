@@ -279,5 +279,62 @@ TEST_F(DeckSetupTest, FileNThatIsNoTextRaisesNamingTheArgument) {
     }
 }
 
+// A deck at a table scale: its larger picture when that is sound, else the sheet
+// enlarged; a card drawn shows exactly its cell of whichever it is.
+struct LargerSheet {
+    const char* name;
+    int scale;
+    std::function<QByteArray(const QImage& other)> picture; // Standard@<scale>x.png
+    bool used;
+};
+
+void PrintTo(const LargerSheet& row, std::ostream* out) {
+    *out << row.name;
+}
+
+QImage enlarged(const QImage& image, int scale) {
+    return image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+QByteArray png(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+class LargerSheets : public Testbed, public testing::WithParamInterface<LargerSheet> {};
+
+TEST_P(LargerSheets, GiveTheCellsCardsAreDrawnFrom) {
+    const LargerSheet& row = GetParam();
+    // The larger picture is the other sheet, so it tells itself apart from the enlarged one.
+    writeFile(QStringLiteral("Standard@%1x.png").arg(row.scale), row.picture(m_other));
+    useScale(row.scale);
+    testing::internal::CaptureStderr();
+    initialize();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said.empty(), row.used) << said;
+    m_engine.DrawCard(m_window, 14, 100, 50);
+
+    const QImage sheet = enlarged(row.used ? m_other : m_sheet, row.scale);
+    const int s = row.scale;
+    EXPECT_EQ(gdi::SurfaceImage(module1().DeckDC), sheet);
+    EXPECT_TRUE(SameImage(gdi::SurfaceImage(m_window).copy(100 * s, 50 * s, kW * s, kH * s),
+                          sheet.copy(0, 97 * s, kW * s, kH * s)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scales, LargerSheets,
+    testing::Values(
+        LargerSheet{"SoundAt2x", 2, [](const QImage& o) { return png(enlarged(o, 2)); }, true},
+        LargerSheet{"SoundAt3x", 3, [](const QImage& o) { return png(enlarged(o, 3)); }, true},
+        LargerSheet{"WrongSizeAt2x", 2, [](const QImage& o) { return png(enlarged(o, 3)); }, false},
+        LargerSheet{"TruncatedAt2x", 2,
+                    [](const QImage& o) { return png(enlarged(o, 2)).left(2000); }, false},
+        LargerSheet{"NotAPictureAt3x", 3, [](const QImage&) { return QByteArray("GIF89a"); },
+                    false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace dorvik::test

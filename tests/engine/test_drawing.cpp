@@ -28,11 +28,16 @@ struct Picture {
     const char* name;
     std::function<void(Class1&, gdi::HDC)> draw; // draws at (100, 50)
     QPoint cell;                                 // what must show there
+    int scale = 1;                               // table scale
 };
 
 class PictureCells : public Drawing, public testing::WithParamInterface<Picture> {};
 
 TEST_P(PictureCells, LandInWindowAndTableCopy) {
+    if (GetParam().scale != 1) {
+        useScale(GetParam().scale);
+        initialize();
+    }
     m_engine.TakeScreenShot(m_window); // symbols take no snapshot of their own
     GetParam().draw(m_engine, m_window);
     const QImage expected =
@@ -66,6 +71,19 @@ INSTANTIATE_TEST_SUITE_P(
                 [](Class1& e, gdi::HDC dc) { e.DrawCard(dc, 113, 100, 50); },
                 {72, 388}},
         Picture{"Back1", [](Class1& e, gdi::HDC dc) { e.DrawBack(dc, 1, 100, 50); }, {864, 388}},
+        Picture{"FaceOfCard14At2x",
+                [](Class1& e, gdi::HDC dc) { e.DrawCard(dc, 14, 100, 50); },
+                {0, 97},
+                2},
+        Picture{
+            "Back1At2x", [](Class1& e, gdi::HDC dc) { e.DrawBack(dc, 1, 100, 50); }, {864, 388}, 2},
+        Picture{"Symbol1At3x",
+                [](Class1& e, gdi::HDC dc) {
+                    e.DrawSymbol(Variant::fromLong(dc), Variant::fromInteger(1),
+                                 Variant::fromInteger(100), Variant::fromInteger(50));
+                },
+                {144, 388},
+                3},
         Picture{"Back8", [](Class1& e, gdi::HDC dc) { e.DrawBack(dc, 8, 100, 50); }, {360, 388}},
         Picture{"Symbol1",
                 [](Class1& e, gdi::HDC dc) {
@@ -182,11 +200,16 @@ TEST_F(Drawing, RemovingTheTopOfAPileShowsTheCardBeneath) {
 struct Edge {
     const char* name;
     QPoint at;
+    int scale = 1; // table scale
 };
 
 class Clipping : public Drawing, public testing::WithParamInterface<Edge> {};
 
 TEST_P(Clipping, CardsPartlyOffTheTableDrawAndRemoveTheirVisiblePart) {
+    if (GetParam().scale != 1) {
+        useScale(GetParam().scale);
+        initialize();
+    }
     const QPoint at = GetParam().at;
     m_engine.DealCard(m_window, 5, std::int16_t(at.x()), std::int16_t(at.y()));
     const QImage expected = drawReference(m_background, m_sheet, {{faceCell(1, 5), at}});
@@ -197,14 +220,15 @@ TEST_P(Clipping, CardsPartlyOffTheTableDrawAndRemoveTheirVisiblePart) {
     EXPECT_TRUE(SameImage(tableCopy(), m_background));
 }
 
-INSTANTIATE_TEST_SUITE_P(Edges, Clipping,
-                         testing::Values(Edge{"Left", {-30, 100}}, Edge{"Right", {600, 100}},
-                                         Edge{"Top", {100, -50}}, Edge{"Bottom", {100, 440}},
-                                         Edge{"TopLeft", {-70, -95}},
-                                         Edge{"BottomRight", {639, 479}},
-                                         Edge{"Parked", {-72, -97}},
-                                         Edge{"FarOff", {30000, -30000}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Edges, Clipping,
+    testing::Values(Edge{"Left", {-30, 100}}, Edge{"Right", {600, 100}}, Edge{"Top", {100, -50}},
+                    Edge{"Bottom", {100, 440}}, Edge{"TopLeft", {-70, -95}},
+                    Edge{"BottomRight", {639, 479}}, Edge{"Parked", {-72, -97}},
+                    Edge{"FarOff", {30000, -30000}}, Edge{"LeftAt2x", {-30, 100}, 2},
+                    Edge{"BottomRightAt2x", {639, 479}, 2}, Edge{"TopLeftAt3x", {-70, -95}, 3},
+                    Edge{"RightAt3x", {600, 100}, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Drawing, TheFirstVisibleDrawCopiesTheWindowEvenForNoCard) {
     ASSERT_TRUE(module1().SnapshotPending);

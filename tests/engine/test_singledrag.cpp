@@ -41,11 +41,30 @@ struct Sequence {
     const char* name;
     std::function<void(Class1&, gdi::HDC)> steps;
     std::vector<Deal> expected;
+    int scale = 1; // table scale
 };
+
+void dragDropAndReturn(Class1& e, gdi::HDC dc) {
+    pick(e, dc, 310, 110, 2);
+    e.DoDrag(dc, 2, 330, 140);
+    e.DoDrag(dc, 2, 510, 310);
+    e.EndDrag(dc, 510, 310);
+    e.ReturnDrag(dc, 2, 300, 100);
+}
+
+void dragAndDrop(Class1& e, gdi::HDC dc) {
+    pick(e, dc, 310, 110, 2);
+    e.DoDrag(dc, 2, 330, 140);
+    e.DoDrag(dc, 2, 510, 310);
+    e.EndDrag(dc, 510, 310);
+}
 
 class SingleDragOutcome : public Testbed, public testing::WithParamInterface<Sequence> {};
 
 TEST_P(SingleDragOutcome, EqualsDealingAfresh) {
+    if (GetParam().scale != 1) {
+        useScale(GetParam().scale);
+    }
     initialize();
     m_engine.SetCardIsBlocked(20, com::True);
     deal(kTable);
@@ -57,135 +76,139 @@ TEST_P(SingleDragOutcome, EqualsDealingAfresh) {
     EXPECT_TRUE(SameImage(actualCopy, expected.copy)) << "table copy";
 }
 
-INSTANTIATE_TEST_SUITE_P(Sequences, SingleDragOutcome,
-                         testing::Values(Sequence{"Click",
-                                                  [](Class1& e, gdi::HDC dc) {
-                                                      pick(e, dc, 310, 110, 2);
-                                                      e.EndDrag(dc, 310, 110);
-                                                  },
-                                                  finalTable(2, 300, 100)},
-                                         Sequence{"DragAndDrop",
-                                                  [](Class1& e, gdi::HDC dc) {
-                                                      pick(e, dc, 310, 110, 2);
-                                                      e.DoDrag(dc, 2, 330, 140);
-                                                      e.DoDrag(dc, 2, 510, 310);
-                                                      e.EndDrag(dc, 510, 310);
-                                                  },
-                                                  finalTable(2, 500, 300)},
-                                         Sequence{"DragDropAndReturn",
-                                                  [](Class1& e, gdi::HDC dc) {
-                                                      pick(e, dc, 310, 110, 2);
-                                                      e.DoDrag(dc, 2, 330, 140);
-                                                      e.DoDrag(dc, 2, 510, 310);
-                                                      e.EndDrag(dc, 510, 310);
-                                                      e.ReturnDrag(dc, 2, 300, 100);
-                                                  },
-                                                  finalTable(2, 300, 100)},
-                                         Sequence{"DragAndReturn",
-                                                  [](Class1& e, gdi::HDC dc) {
-                                                      pick(e, dc, 310, 110, 2);
-                                                      e.DoDrag(dc, 2, 330, 140);
-                                                      e.DoDrag(dc, 2, 510, 310);
-                                                      e.ReturnDrag(dc, 2, 300, 100);
-                                                  },
-                                                  finalTable(2, 300, 100)},
-                                         Sequence{"ClickThenDragAway",
-                                                  [](Class1& e, gdi::HDC dc) {
-                                                      pick(e, dc, 310, 110, 2);
-                                                      e.EndDrag(dc, 310, 110);
-                                                      pick(e, dc, 310, 110, 2);
-                                                      e.DoDrag(dc, 2, 510, 310);
-                                                      e.EndDrag(dc, 510, 310);
-                                                  },
-                                                  finalTable(2, 500, 300)},
-                                         Sequence{"ClickAndReturn",
-                                                  [](Class1& e, gdi::HDC dc) {
-                                                      pick(e, dc, 310, 110, 2);
-                                                      e.EndDrag(dc, 310, 110);
-                                                      e.ReturnDrag(dc, 2, 300, 100);
-                                                  },
-                                                  finalTable(2, 300, 100)},
-                                         Sequence{"RemoveAndReturnHome",
-                                                  [](Class1& e, gdi::HDC dc) {
-                                                      e.RemoveCard(dc, 2);
-                                                      e.ReturnDrag(dc, 2, 300, 100);
-                                                  },
-                                                  finalTable(2, 300, 100)},
-                                         Sequence{"RemoveAndReturnElsewhere",
-                                                  [](Class1& e, gdi::HDC dc) {
-                                                      e.RemoveCard(dc, 2);
-                                                      e.ReturnDrag(dc, 2, 205, 383);
-                                                  },
-                                                  finalTable(2, 205, 383)},
-                                         Sequence{"DropOnAnotherCard",
-                                                  [](Class1& e, gdi::HDC dc) {
-                                                      pick(e, dc, 310, 110, 2);
-                                                      e.DoDrag(dc, 2, 125, 140);
-                                                      EXPECT_EQ(e.EndDrag(dc, 125, 140),
-                                                                Variant::fromInteger(1));
-                                                  },
-                                                  finalTable(2, 115, 130)},
-                                         Sequence{"DropOnAnotherCardAndReturn",
-                                                  [](Class1& e, gdi::HDC dc) {
-                                                      pick(e, dc, 310, 110, 2);
-                                                      e.DoDrag(dc, 2, 125, 140);
-                                                      e.EndDrag(dc, 125, 140);
-                                                      e.ReturnDrag(dc, 2, 300, 100);
-                                                  },
-                                                  finalTable(2, 300, 100)},
-                                         Sequence{"DoDragTwiceAtOnePlace",
-                                                  [](Class1& e, gdi::HDC dc) {
-                                                      pick(e, dc, 310, 110, 2);
-                                                      e.DoDrag(dc, 2, 330, 140);
-                                                      e.DoDrag(dc, 2, 330, 140);
-                                                      e.EndDrag(dc, 330, 140);
-                                                  },
-                                                  finalTable(2, 320, 130)},
-                                         Sequence{"ReturnTwice",
-                                                  [](Class1& e, gdi::HDC dc) {
-                                                      pick(e, dc, 310, 110, 2);
-                                                      e.DoDrag(dc, 2, 510, 310);
-                                                      e.EndDrag(dc, 510, 310);
-                                                      e.ReturnDrag(dc, 2, 300, 100);
-                                                      e.ReturnDrag(dc, 2, 300, 100);
-                                                  },
-                                                  finalTable(2, 300, 100)},
-                                         Sequence{"FaceDownCard",
-                                                  [](Class1& e, gdi::HDC dc) {
-                                                      pick(e, dc, 110, 260, 15);
-                                                      e.DoDrag(dc, 15, 210, 360);
-                                                      e.EndDrag(dc, 210, 360);
-                                                  },
-                                                  finalTable(15, 200, 350, true)},
-                                         Sequence{"TopOfAPile",
-                                                  [](Class1& e, gdi::HDC dc) {
-                                                      pick(e, dc, 410, 300, 21);
-                                                      e.DoDrag(dc, 21, 560, 350);
-                                                      e.EndDrag(dc, 560, 350);
-                                                  },
-                                                  finalTable(21, 550, 266)},
-                                         Sequence{"PartlyOffTheTable",
-                                                  [](Class1& e, gdi::HDC dc) {
-                                                      pick(e, dc, 310, 110, 2);
-                                                      e.DoDrag(dc, 2, 5, 470);
-                                                      e.EndDrag(dc, 5, 470);
-                                                      e.ReturnDrag(dc, 2, 600, -40);
-                                                  },
-                                                  finalTable(2, 600, -40)},
-                                         Sequence{"TwoDragsInARow",
-                                                  [](Class1& e, gdi::HDC dc) {
-                                                      pick(e, dc, 310, 110, 2);
-                                                      e.EndDrag(dc, 310, 110);
-                                                      pick(e, dc, 310, 110, 2);
-                                                      e.DoDrag(dc, 2, 510, 310);
-                                                      e.EndDrag(dc, 510, 310);
-                                                      pick(e, dc, 510, 310, 2);
-                                                      e.DoDrag(dc, 2, 250, 420);
-                                                      e.EndDrag(dc, 250, 420);
-                                                      e.ReturnDrag(dc, 2, 300, 100);
-                                                  },
-                                                  finalTable(2, 300, 100)}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, SingleDragOutcome,
+    testing::Values(
+        Sequence{"DragDropAndReturnAt2x", dragDropAndReturn, finalTable(2, 300, 100), 2},
+        Sequence{"DragDropAndReturnAt3x", dragDropAndReturn, finalTable(2, 300, 100), 3},
+        Sequence{"DragAndDropAt2x", dragAndDrop, finalTable(2, 500, 300), 2},
+        Sequence{"Click",
+                 [](Class1& e, gdi::HDC dc) {
+                     pick(e, dc, 310, 110, 2);
+                     e.EndDrag(dc, 310, 110);
+                 },
+                 finalTable(2, 300, 100)},
+        Sequence{"DragAndDrop",
+                 [](Class1& e, gdi::HDC dc) {
+                     pick(e, dc, 310, 110, 2);
+                     e.DoDrag(dc, 2, 330, 140);
+                     e.DoDrag(dc, 2, 510, 310);
+                     e.EndDrag(dc, 510, 310);
+                 },
+                 finalTable(2, 500, 300)},
+        Sequence{"DragDropAndReturn",
+                 [](Class1& e, gdi::HDC dc) {
+                     pick(e, dc, 310, 110, 2);
+                     e.DoDrag(dc, 2, 330, 140);
+                     e.DoDrag(dc, 2, 510, 310);
+                     e.EndDrag(dc, 510, 310);
+                     e.ReturnDrag(dc, 2, 300, 100);
+                 },
+                 finalTable(2, 300, 100)},
+        Sequence{"DragAndReturn",
+                 [](Class1& e, gdi::HDC dc) {
+                     pick(e, dc, 310, 110, 2);
+                     e.DoDrag(dc, 2, 330, 140);
+                     e.DoDrag(dc, 2, 510, 310);
+                     e.ReturnDrag(dc, 2, 300, 100);
+                 },
+                 finalTable(2, 300, 100)},
+        Sequence{"ClickThenDragAway",
+                 [](Class1& e, gdi::HDC dc) {
+                     pick(e, dc, 310, 110, 2);
+                     e.EndDrag(dc, 310, 110);
+                     pick(e, dc, 310, 110, 2);
+                     e.DoDrag(dc, 2, 510, 310);
+                     e.EndDrag(dc, 510, 310);
+                 },
+                 finalTable(2, 500, 300)},
+        Sequence{"ClickAndReturn",
+                 [](Class1& e, gdi::HDC dc) {
+                     pick(e, dc, 310, 110, 2);
+                     e.EndDrag(dc, 310, 110);
+                     e.ReturnDrag(dc, 2, 300, 100);
+                 },
+                 finalTable(2, 300, 100)},
+        Sequence{"RemoveAndReturnHome",
+                 [](Class1& e, gdi::HDC dc) {
+                     e.RemoveCard(dc, 2);
+                     e.ReturnDrag(dc, 2, 300, 100);
+                 },
+                 finalTable(2, 300, 100)},
+        Sequence{"RemoveAndReturnElsewhere",
+                 [](Class1& e, gdi::HDC dc) {
+                     e.RemoveCard(dc, 2);
+                     e.ReturnDrag(dc, 2, 205, 383);
+                 },
+                 finalTable(2, 205, 383)},
+        Sequence{"DropOnAnotherCard",
+                 [](Class1& e, gdi::HDC dc) {
+                     pick(e, dc, 310, 110, 2);
+                     e.DoDrag(dc, 2, 125, 140);
+                     EXPECT_EQ(e.EndDrag(dc, 125, 140), Variant::fromInteger(1));
+                 },
+                 finalTable(2, 115, 130)},
+        Sequence{"DropOnAnotherCardAndReturn",
+                 [](Class1& e, gdi::HDC dc) {
+                     pick(e, dc, 310, 110, 2);
+                     e.DoDrag(dc, 2, 125, 140);
+                     e.EndDrag(dc, 125, 140);
+                     e.ReturnDrag(dc, 2, 300, 100);
+                 },
+                 finalTable(2, 300, 100)},
+        Sequence{"DoDragTwiceAtOnePlace",
+                 [](Class1& e, gdi::HDC dc) {
+                     pick(e, dc, 310, 110, 2);
+                     e.DoDrag(dc, 2, 330, 140);
+                     e.DoDrag(dc, 2, 330, 140);
+                     e.EndDrag(dc, 330, 140);
+                 },
+                 finalTable(2, 320, 130)},
+        Sequence{"ReturnTwice",
+                 [](Class1& e, gdi::HDC dc) {
+                     pick(e, dc, 310, 110, 2);
+                     e.DoDrag(dc, 2, 510, 310);
+                     e.EndDrag(dc, 510, 310);
+                     e.ReturnDrag(dc, 2, 300, 100);
+                     e.ReturnDrag(dc, 2, 300, 100);
+                 },
+                 finalTable(2, 300, 100)},
+        Sequence{"FaceDownCard",
+                 [](Class1& e, gdi::HDC dc) {
+                     pick(e, dc, 110, 260, 15);
+                     e.DoDrag(dc, 15, 210, 360);
+                     e.EndDrag(dc, 210, 360);
+                 },
+                 finalTable(15, 200, 350, true)},
+        Sequence{"TopOfAPile",
+                 [](Class1& e, gdi::HDC dc) {
+                     pick(e, dc, 410, 300, 21);
+                     e.DoDrag(dc, 21, 560, 350);
+                     e.EndDrag(dc, 560, 350);
+                 },
+                 finalTable(21, 550, 266)},
+        Sequence{"PartlyOffTheTable",
+                 [](Class1& e, gdi::HDC dc) {
+                     pick(e, dc, 310, 110, 2);
+                     e.DoDrag(dc, 2, 5, 470);
+                     e.EndDrag(dc, 5, 470);
+                     e.ReturnDrag(dc, 2, 600, -40);
+                 },
+                 finalTable(2, 600, -40)},
+        Sequence{"TwoDragsInARow",
+                 [](Class1& e, gdi::HDC dc) {
+                     pick(e, dc, 310, 110, 2);
+                     e.EndDrag(dc, 310, 110);
+                     pick(e, dc, 310, 110, 2);
+                     e.DoDrag(dc, 2, 510, 310);
+                     e.EndDrag(dc, 510, 310);
+                     pick(e, dc, 510, 310, 2);
+                     e.DoDrag(dc, 2, 250, 420);
+                     e.EndDrag(dc, 250, 420);
+                     e.ReturnDrag(dc, 2, 300, 100);
+                 },
+                 finalTable(2, 300, 100)}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SingleDrag, DoDragMovesTheCardOnTheWindowOnly) {
     initialize();

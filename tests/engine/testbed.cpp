@@ -127,6 +127,7 @@ void Testbed::TearDown() {
     }
     m_windows.clear();
     gdi::SetScreenPixels(QSize());
+    gdi::SetTableScale(1);
     // Everything the engine and the test made is gone again: nothing leaked, nothing
     // was freed twice.
     EXPECT_EQ(gdi::LiveDCCount(), m_liveDCs);
@@ -134,8 +135,11 @@ void Testbed::TearDown() {
 }
 
 gdi::HDC Testbed::newWindow(const QImage& picture) {
+    const int scale = gdi::TableScale();
     const gdi::HDC dc = gdi::CreateCompatibleDC(0);
-    const gdi::HBITMAP bitmap = gdi::CreateBitmapFromImage(picture);
+    const gdi::HBITMAP bitmap = gdi::CreateBitmapFromImage(
+        picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation),
+        scale);
     const gdi::HGDIOBJ stock = gdi::SelectObject(dc, bitmap);
     EXPECT_NE(dc, 0);
     EXPECT_NE(stock, 0);
@@ -148,11 +152,36 @@ gdi::HDC Testbed::newWindow() {
 }
 
 QImage Testbed::tableCopy() {
-    return gdi::SurfaceImage(module1().TableCopyDC);
+    return imageOf(module1().TableCopyDC);
 }
 
 QImage Testbed::saveUnder() {
-    return gdi::SurfaceImage(module1().SaveUnderDC);
+    return imageOf(module1().SaveUnderDC);
+}
+
+QImage Testbed::tablePixels(const QImage& device) {
+    const int s = gdi::TableScale();
+    if (s == 1 || device.isNull())
+        return device;
+    QImage table(device.width() / s, device.height() / s, QImage::Format_RGB32);
+    int broken = 0;
+    for (int y = 0; y < table.height(); ++y) {
+        for (int x = 0; x < table.width(); ++x) {
+            const QRgb pixel = device.pixel(x * s, y * s);
+            table.setPixel(x, y, pixel);
+            for (int k = 0; k < s * s; ++k)
+                broken += device.pixel(x * s + k % s, y * s + k / s) != pixel;
+        }
+    }
+    EXPECT_EQ(broken, 0) << "device pixels that differ from their table pixel's block";
+    return table;
+}
+
+void Testbed::useScale(int scale) {
+    ASSERT_TRUE(gdi::SetTableScale(scale));
+    // The screen is given in device pixels: the same table, `scale` times larger.
+    gdi::SetScreenPixels(kScreen * scale);
+    m_window = newWindow();
 }
 
 void Testbed::writeSheet(const QString& name, const QImage& image) {

@@ -67,8 +67,11 @@ protected:
     gdi::HDC newWindow(const QImage& picture);
     gdi::HDC newWindow();
 
-    static QImage imageOf(gdi::HDC hdc) { return gdi::SurfaceImage(hdc); }
-    QImage window() const { return gdi::SurfaceImage(m_window); }
+    // Surfaces in table pixels. At a table scale s every table pixel must be a uniform
+    // s x s block of device pixels; a block that is not fails the test.
+    static QImage imageOf(gdi::HDC hdc) { return tablePixels(gdi::SurfaceImage(hdc)); }
+    static QImage tablePixels(const QImage& device);
+    QImage window() const { return imageOf(m_window); }
     static QImage tableCopy();
     static QImage saveUnder();
 
@@ -76,6 +79,10 @@ protected:
     void writeSheet(const QString& name, const QImage& image);
     // Writes raw bytes as cards/<name>.
     void writeFile(const QString& name, const QByteArray& bytes);
+
+    // Runs the rest of the test at table scale `scale`: m_window becomes a new window at
+    // that scale (the engine's surfaces follow at the next initialize()).
+    void useScale(int scale);
 
     // InitializeDeck on the test window with the standard sheet; fails the test if the
     // surfaces are missing.

@@ -14,7 +14,8 @@ namespace gdi::test {
 class MemorySurface {
 public:
     MemorySurface(int width, int height);
-    explicit MemorySurface(const QImage& picture);
+    // `picture` in table pixels, held at `scale` (each pixel an s x s block).
+    explicit MemorySurface(const QImage& picture, int scale = 1);
     ~MemorySurface();
     MemorySurface(const MemorySurface&) = delete;
     MemorySurface& operator=(const MemorySurface&) = delete;
@@ -27,6 +28,9 @@ private:
     HBITMAP m_bitmap = 0;
     HBITMAP m_stock = 0;
 };
+
+// `image` with every pixel made a `scale` x `scale` block.
+QImage enlarged(const QImage& image, int scale);
 
 // An RGB32 image whose pixel (x, y) is colour(x, y) (0x00RRGGBB).
 QImage patternImage(int width, int height, const std::function<QRgb(int, int)>& colour);

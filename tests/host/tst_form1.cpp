@@ -25,6 +25,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -512,10 +513,10 @@ private slots:
             titles << menu->text();
         QCOMPARE(titles, (QStringList{"&Game", "&Options", "&Help"}));
         const QList<QStringList> entries{{"&Deal          ", "", "&Settings", "", "E&xit"},
-                                         {"&Game", "&Deck", "&Background"},
+                                         {"&Game", "&Deck", "&Background", "Card si&ze"},
                                          {"Instructions"}};
         const QList<QStringList> keys{
-            {"F2", "", "Ctrl+S", "", ""}, {"Ctrl+G", "Ctrl+D", "Ctrl+B"}, {"Ctrl+I"}};
+            {"F2", "", "Ctrl+S", "", ""}, {"Ctrl+G", "Ctrl+D", "Ctrl+B", ""}, {"Ctrl+I"}};
         for (int m = 0; m < menus.size(); ++m) {
             QStringList texts, shortcuts;
             for (QAction* entry : menus[m]->menu()->actions()) {
@@ -530,6 +531,61 @@ private slots:
             QCOMPARE(texts, entries[m]);
             QCOMPARE(shortcuts, keys[m]);
         }
+    }
+
+    // The card size comes from the program's own file; anything but "auto" or 1 to 4 is
+    // Automatic, which is 1x on the 800 x 600 test screen.
+    void cardSizeIsReadFromItsOwnFile_data() {
+        QTest::addColumn<QByteArray>("conf");
+        QTest::addColumn<QString>("checked");
+        QTest::addColumn<int>("scale");
+        QTest::newRow("no file") << QByteArray() << "mnuCardSize0" << 1;
+        QTest::newRow("automatic") << QByteArray("auto") << "mnuCardSize0" << 1;
+        QTest::newRow("two") << QByteArray("2") << "mnuCardSize2" << 2;
+        QTest::newRow("impossible seven") << QByteArray("7") << "mnuCardSize0" << 1;
+        QTest::newRow("not a number") << QByteArray("big") << "mnuCardSize0" << 1;
+    }
+    void cardSizeIsReadFromItsOwnFile() {
+        QFETCH(QByteArray, conf);
+        QFETCH(QString, checked);
+        QFETCH(int, scale);
+        TestHome home(SettingsText().bytes());
+        if (!conf.isNull()) {
+            QFile file(home.path() + "/halvane.conf");
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[Table]\nCardSize=" + conf + "\n");
+        }
+        Table table;
+        QVERIFY(table.start());
+        QVERIFY(table.form->menuAction(checked)->isChecked());
+        QCOMPARE(gdi::GetSurfaceScale(table.hdc()), scale);
+        QCOMPARE(gdi::SurfaceImage(table.hdc()).size(), gdi::GetSurfaceSize(table.hdc()) * scale);
+        table.form->Form_Unload();
+        gdi::SetTableScale(1);
+    }
+
+    // A new size while playing: stored, surfaces made again at it, the table bare (the
+    // recording game has no RefreshTable) and the mouse still in table pixels.
+    void changingTheCardSizeRebuildsTheTable() {
+        TestHome home(SettingsText().bytes());
+        Table table;
+        QVERIFY(table.start());
+        const qsizetype mark = FixtureLog::entries().size();
+        const QSize before = gdi::GetSurfaceSize(table.hdc());
+        table.trigger("mnuCardSize2");
+        QCOMPARE(gdi::GetSurfaceScale(table.hdc()), 2);
+        QCOMPARE(gdi::GetSurfaceSize(table.hdc()), before / 2);
+        QVERIFY(logFrom(mark).contains("engine:SetGraphics Test.bmp"));
+        QCOMPARE(gdi::GetPixel(table.hdc(), before.width() / 2 - 1, before.height() / 2 - 1),
+                 gdi::RGB(255, 255, 255));
+        table.mouse(QEvent::MouseButtonPress, {60, 90}, Qt::LeftButton, Qt::LeftButton);
+        QVERIFY(logFrom(mark).last().contains("X=30 Y=45"));
+        const QByteArray ini = home.ini();
+        table.form->Form_Unload();
+        gdi::SetTableScale(1);
+        QSettings conf(home.path() + "/halvane.conf", QSettings::IniFormat);
+        QCOMPARE(conf.value("Table/CardSize").toString(), QString("2"));
+        QCOMPARE(home.ini(), ini);
     }
 
     // Before anything covers the table its look is kept, so that it comes back after.

@@ -21,22 +21,23 @@ bool CardShape::onEdge(int x, int y) {
            !(contains(x - 1, y) && contains(x + 1, y) && contains(x, y - 1) && contains(x, y + 1));
 }
 
-void CardShape::stamp(QImage& sheet, QPoint origin, QColor face, QColor edge) {
-    for (int y = 0; y < Height; ++y)
-        for (int x = 0; x < Width; ++x)
-            if (contains(x, y))
-                sheet.setPixelColor(origin + QPoint(x, y), onEdge(x, y) ? edge : face);
+void CardShape::stamp(QImage& sheet, QPoint origin, QColor face, QColor edge, int scale) {
+    for (int y = 0; y < Height * scale; ++y)
+        for (int x = 0; x < Width * scale; ++x)
+            if (contains(x / scale, y / scale))
+                sheet.setPixelColor(origin + QPoint(x, y),
+                                    onEdge(x / scale, y / scale) ? edge : face);
 }
 
-void CardShape::finish(QImage& sheet, QPoint origin, QColor edge) {
+void CardShape::finish(QImage& sheet, QPoint origin, QColor edge, int scale) {
     const QRgb black = qRgb(0, 0, 0);
     const QRgb nearBlack = CardBlack.rgb();
-    for (int y = 0; y < Height; ++y) {
-        for (int x = 0; x < Width; ++x) {
+    for (int y = 0; y < Height * scale; ++y) {
+        for (int x = 0; x < Width * scale; ++x) {
             const QPoint p = origin + QPoint(x, y);
-            if (!contains(x, y))
+            if (!contains(x / scale, y / scale))
                 sheet.setPixel(p, black);
-            else if (onEdge(x, y))
+            else if (onEdge(x / scale, y / scale))
                 sheet.setPixelColor(p, edge);
             else if ((sheet.pixel(p) & 0xffffff) == (black & 0xffffff))
                 sheet.setPixel(p, nearBlack);

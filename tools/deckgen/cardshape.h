@@ -23,14 +23,15 @@ public:
     static bool onEdge(int x, int y);
 
     // Paints the blank card into `sheet` at `origin`: `face` inside, `edge` on the edge;
-    // pixels outside the card are left alone.
-    static void stamp(QImage& sheet, QPoint origin, QColor face, QColor edge);
+    // pixels outside the card are left alone. At `scale` each pixel of the outline is a
+    // scale x scale block and `origin` is in the sheet's own pixels.
+    static void stamp(QImage& sheet, QPoint origin, QColor face, QColor edge, int scale = 1);
 
     // Makes the cell at `origin` ready for the engine after drawing: every pixel outside the
     // card pure black, the edge painted again with `edge` (so drawing that strayed over it
     // cannot break the outline), and any pure black left inside the card turned to
     // near-black, so that the background fill can never leak into a card.
-    static void finish(QImage& sheet, QPoint origin, QColor edge);
+    static void finish(QImage& sheet, QPoint origin, QColor edge, int scale = 1);
 };
 
 } // namespace halvane::deckgen

@@ -29,8 +29,8 @@ bool DeckSheet::holdsCard(int column, int row) {
 DeckSheet::DeckSheet(const DeckFonts& fonts, const DeckStyle& style)
     : m_fonts(fonts), m_style(style) {}
 
-QImage DeckSheet::render() const {
-    QImage sheet(Width, Height, QImage::Format_RGB32);
+QImage DeckSheet::render(int scale) const {
+    QImage sheet(Width * scale, Height * scale, QImage::Format_RGB32);
     sheet.fill(Qt::black);
 
     const CornerIndex index(m_fonts, m_style);
@@ -41,18 +41,19 @@ QImage DeckSheet::render() const {
     // Every cell is drawn with its own painter origin and a clip to the cell, so no
     // drawing can stray into the gaps or a neighbour.
     auto paintCell = [&](int column, int row, const std::function<void(QPainter&)>& draw) {
-        const QPoint origin = cellOrigin(column, row);
+        const QPoint origin = cellOrigin(column, row) * scale;
         if (holdsCard(column, row))
-            CardShape::stamp(sheet, origin, CardWhite, CardEdge);
+            CardShape::stamp(sheet, origin, CardWhite, CardEdge, scale);
         {
             QPainter painter(&sheet);
             painter.setRenderHint(QPainter::Antialiasing);
             painter.translate(origin);
+            painter.scale(scale, scale);
             painter.setClipRect(0, 0, CardShape::Width, CardShape::Height);
             draw(painter);
         }
         if (holdsCard(column, row))
-            CardShape::finish(sheet, origin, CardEdge);
+            CardShape::finish(sheet, origin, CardEdge, scale);
     };
 
     for (int row = 1; row <= 4; ++row) {

@@ -39,8 +39,10 @@ public:
     // Keeps references: `fonts` and `style` must outlive the sheet.
     DeckSheet(const DeckFonts& fonts, const DeckStyle& style);
 
-    // The whole sheet, Format_RGB32.
-    QImage render() const;
+    // The whole sheet, Format_RGB32, at `scale` (1 to 4): the same layout `scale` times
+    // larger, the card outlines enlarged pixel for pixel and everything on the cards drawn
+    // at the larger size.
+    QImage render(int scale = 1) const;
 
 private:
     const DeckFonts& m_fonts;

@@ -1,5 +1,6 @@
 // deckgen: draws the shipped deck pictures and the application icon.
 //   deckgen sheet <style> <file.bmp>   a deck picture ("Standard", "FourColour", ...)
+//   deckgen sheet <style> <file.png> <scale>   the same picture 2 to 4 times larger
 //   deckgen icon <size> <file.png>     the icon, size x size pixels
 
 #include "tools/deckgen/appicon.h"
@@ -20,7 +21,7 @@ namespace {
 
 int usage() {
     std::fprintf(stderr,
-                 "usage: deckgen sheet <%s> <file.bmp>\n"
+                 "usage: deckgen sheet <%s> <file.bmp> | <file.png> <2..4>\n"
                  "       deckgen icon <size> <file.png>\n",
                  qPrintable(DeckStyle::names().join('|')));
     return 2;
@@ -34,13 +35,24 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    if (args.size() != 3)
+    if (args.size() != 3 && !(args.size() == 4 && args[0] == "sheet"))
         return usage();
     try {
         const DeckFonts fonts;
         if (args[0] == "sheet") {
             const DeckStyle style = DeckStyle::named(args[1]);
-            ImageFile::write(DeckSheet(fonts, style).render(), args[2], "BMP");
+            if (args.size() == 3) {
+                ImageFile::write(DeckSheet(fonts, style).render(), args[2], "BMP");
+            } else {
+                bool ok = false;
+                const int scale = args[3].toInt(&ok);
+                if (!ok || scale < 2 || scale > 4) {
+                    std::fprintf(stderr, "deckgen: scale \"%s\" is not 2, 3 or 4\n",
+                                 qPrintable(args[3]));
+                    return 1;
+                }
+                ImageFile::write(DeckSheet(fonts, style).render(scale), args[2], "PNG");
+            }
         } else if (args[0] == "icon") {
             bool ok = false;
             const int size = args[1].toInt(&ok);

@@ -1,0 +1,79 @@
+#include "platform/gdi/scaledpicture.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <cstdio>
+#include <cstring>
+
+namespace gdi {
+
+namespace {
+
+void setAside(const QString& file, const QString& fault) {
+    std::fprintf(stderr, "halvane: not using \"%s\": %s; the 1x picture is enlarged instead\n",
+                 file.toLocal8Bit().constData(), fault.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+} // namespace
+
+QString ScaledPicture::largerPath(const QString& path, int scale) {
+    const QFileInfo file(path);
+    const QString base = file.suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0
+                             ? file.completeBaseName()
+                             : file.fileName();
+    return file.dir().filePath(QStringLiteral("%1@%2x.png").arg(base).arg(scale));
+}
+
+QImage ScaledPicture::load(const QString& path, const QImage& sheet, int scale) {
+    const QString larger = largerPath(path, scale);
+    if (!QFileInfo(larger).isFile())
+        return enlarge(sheet, scale);
+    QImageReader reader(larger, "png");
+    const QSize wanted = sheet.size() * scale;
+    // The size is read from the header, so a wrong or huge picture is never decoded.
+    const QSize size = reader.size();
+    if (!size.isValid()) {
+        setAside(larger,
+                 QStringLiteral("it is not a readable PNG picture (%1)").arg(reader.errorString()));
+        return enlarge(sheet, scale);
+    }
+    if (size != wanted) {
+        setAside(larger, QStringLiteral("it is %1 x %2 pixels, not %3 x %4")
+                             .arg(size.width())
+                             .arg(size.height())
+                             .arg(wanted.width())
+                             .arg(wanted.height()));
+        return enlarge(sheet, scale);
+    }
+    QImage image = reader.read();
+    if (image.isNull() || image.size() != wanted) {
+        setAside(larger,
+                 QStringLiteral("it is not a readable PNG picture (%1)").arg(reader.errorString()));
+        return enlarge(sheet, scale);
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage ScaledPicture::enlarge(const QImage& sheet, int scale) {
+    const QImage from = sheet.convertToFormat(QImage::Format_RGB32);
+    QImage to(from.width() * scale, from.height() * scale, QImage::Format_RGB32);
+    if (to.isNull())
+        return to;
+    const std::size_t rowBytes = std::size_t(to.width()) * sizeof(QRgb);
+    for (int y = 0; y < from.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(to.scanLine(y * scale));
+        for (int x = 0; x < from.width(); ++x) {
+            for (int k = 0; k < scale; ++k)
+                out[x * scale + k] = in[x];
+        }
+        for (int k = 1; k < scale; ++k)
+            std::memcpy(to.scanLine(y * scale + k), out, rowBytes);
+    }
+    return to;
+}
+
+} // namespace gdi
