@@ -87,6 +87,8 @@ public:
     void reportError(const QString& summary, const QString& detail) override;
 
     TableWidget* table() const { return m_table; }
+    // CurrentGameObject; null before start-up.
+    GamePlugin* game() const { return m_game.get(); }
     std::int32_t hDC() const;
     // BackColor: white at every start, changed by the Background command.
     QColor backColor() const { return m_backColor; }

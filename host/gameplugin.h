@@ -30,6 +30,8 @@ public:
     GamePlugin& operator=(const GamePlugin&) = delete;
 
     const QString& classId() const { return m_classId; }
+    // The plug-in's object, for tests that look into a game they know.
+    QObject* object() const { return m_object.get(); }
 
     // The eight operations. `hDC` is the table window's device context; Button 1 left,
     // 2 right, 4 middle (for a move, the buttons held); Shift 1 Shift, 2 Ctrl, 4 Alt;

@@ -513,10 +513,10 @@ private slots:
             titles << menu->text();
         QCOMPARE(titles, (QStringList{"&Game", "&Options", "&Help"}));
         const QList<QStringList> entries{{"&Deal          ", "", "&Settings", "", "E&xit"},
-                                         {"&Game", "&Deck", "&Background", "Card si&ze"},
+                                         {"&Game", "&Deck", "&Background"},
                                          {"Instructions"}};
         const QList<QStringList> keys{
-            {"F2", "", "Ctrl+S", "", ""}, {"Ctrl+G", "Ctrl+D", "Ctrl+B", ""}, {"Ctrl+I"}};
+            {"F2", "", "Ctrl+S", "", ""}, {"Ctrl+G", "Ctrl+D", "Ctrl+B"}, {"Ctrl+I"}};
         for (int m = 0; m < menus.size(); ++m) {
             QStringList texts, shortcuts;
             for (QAction* entry : menus[m]->menu()->actions()) {
