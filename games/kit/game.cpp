@@ -503,27 +503,22 @@ int Game::seconds() const {
 }
 
 bool Game::mnuUndo_Click(int hDC) {
-    // A won game is finished: nothing to take back.
-    if (m_state != State::Playing || m_undo.empty()) {
-        return false;
-    }
-    cancelDrag(hDC);
-    m_redo.push_back(std::move(m_table));
-    m_table = std::move(m_undo.back());
-    m_undo.pop_back();
-    m_hint = 0;
-    redraw(hDC);
-    return false;
+    return stepThroughHistory(hDC, m_undo, m_redo);
 }
 
 bool Game::mnuRedo_Click(int hDC) {
-    if (m_state != State::Playing || m_redo.empty()) {
+    return stepThroughHistory(hDC, m_redo, m_undo);
+}
+
+bool Game::stepThroughHistory(int hDC, std::vector<Table>& from, std::vector<Table>& to) {
+    // A won game is finished: nothing to take back or do again.
+    if (m_state != State::Playing || from.empty()) {
         return false;
     }
     cancelDrag(hDC);
-    m_undo.push_back(std::move(m_table));
-    m_table = std::move(m_redo.back());
-    m_redo.pop_back();
+    to.push_back(std::move(m_table));
+    m_table = std::move(from.back());
+    from.pop_back();
     m_hint = 0;
     redraw(hDC);
     return false;

@@ -128,6 +128,9 @@ private:
     bool mayAbandon();
     void abandon();
     void redraw(int hDC);
+    // Undo and redo: the table goes onto `to` and the last of `from` takes its place.
+    // Always false: the table is redrawn here.
+    bool stepThroughHistory(int hDC, std::vector<Table>& from, std::vector<Table>& to);
     void pressPlaying(int hDC, QPoint point, float x, float y);
     void drop(int hDC, DragSession drag, QPoint point);
     std::optional<PileId> dropTarget(const DragSession& drag, int card, QPoint point) const;
