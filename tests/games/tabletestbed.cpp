@@ -196,11 +196,11 @@ Table TableTestBed::dealtTable(int drawCount) {
     return dealTable(kit::deals::order(kitGame().currentDeal(), PackSize), drawCount);
 }
 
-QImage TableTestBed::expectedPicture(const Table& table) const {
+QImage TableTestBed::expectedPicture(const Table& table, QSize area) const {
     QImage picture(ScreenWidth, ScreenHeight, QImage::Format_RGB32);
     picture.fill(fromColorRef(TableColour));
     QPainter painter(&picture);
-    const kit::Layout places = layout();
+    const kit::Layout places = tableLayout(area);
     auto cell = [&](QPoint at, int x, int y) {
         painter.drawImage(at, m_sheet, QRect(x, y, CellWidth, CellHeight));
     };

@@ -100,8 +100,8 @@ public:
     // The deal the game made last, worked out from its number alone, as a rules table
     // with `drawCount`.
     Table dealtTable(int drawCount);
-    // What the window must show for `table`.
-    QImage expectedPicture(const Table& table) const;
+    // What the window must show for `table`, laid out for a client area of `area`.
+    QImage expectedPicture(const Table& table, QSize area = {ScreenWidth, ScreenHeight}) const;
     // Where to press on card `number` as the engine has it: the middle of its face, or
     // of its visible strip when it is covered.
     QPoint grip(int number);
