@@ -77,7 +77,9 @@ public:
         m_waiting = true;
         if (m_refreshed) {
             qApp->removeEventFilter(this);
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+            // exit(), not quit(): quit() would close the window, which saves as Exit does.
+            QMetaObject::invokeMethod(
+                qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
             return false;
         }
         QMetaObject::invokeMethod(
