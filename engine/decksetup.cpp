@@ -63,13 +63,7 @@ std::int32_t DeckSetup::loadSheet(const QString& file, int scale, const char* me
 bool DeckSetup::installSurfaces(std::int32_t screenHdc, const QString& file, std::int32_t sheet) {
     Surfaces surfaces(m_state);
     surfaces.releaseAll();
-    m_state.DeckDC =
-        surfaces.create(screenHdc, CellGeometry::kSheetWidth, CellGeometry::kSheetHeight);
-    if (m_state.DeckDC != 0) {
-        surfaces.replaceBitmap(m_state.DeckDC, sheet); // the surface now owns the sheet
-    } else {
-        gdi::DeleteObject(sheet);
-    }
+    m_state.DeckDC = surfaces.holding(screenHdc, sheet);
     m_state.SaveUnderDC = surfaces.create(screenHdc, CellGeometry::kSheetWidth, kSaveUnderHeight);
     const QSize screen = CellGeometry::screenExtent();
     m_state.TableCopyDC = surfaces.create(screenHdc, screen.width(), screen.height());

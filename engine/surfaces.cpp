@@ -16,6 +16,19 @@ std::int32_t Surfaces::create(std::int32_t like, int width, int height) {
         gdi::DeleteDC(dc);
         return 0;
     }
+    return record(dc, bitmap);
+}
+
+std::int32_t Surfaces::holding(std::int32_t like, std::int32_t bitmap) {
+    const gdi::HDC dc = gdi::CreateCompatibleDC(like);
+    if (dc == 0) {
+        gdi::DeleteObject(bitmap);
+        return 0;
+    }
+    return record(dc, bitmap);
+}
+
+std::int32_t Surfaces::record(std::int32_t dc, std::int32_t bitmap) {
     const gdi::HGDIOBJ stock = gdi::SelectObject(dc, bitmap);
     if (stock == 0) {
         gdi::DeleteObject(bitmap);

@@ -18,6 +18,11 @@ public:
     // nothing behind, when the platform refuses the context or the bitmap.
     std::int32_t create(std::int32_t like, int width, int height);
 
+    // A new memory context compatible with `like` holding `bitmap`, which it owns from
+    // then on: a picture loaded for the surface is not copied over a cleared one. Returns
+    // 0, and deletes the bitmap, when the platform refuses the context or the bitmap.
+    std::int32_t holding(std::int32_t like, std::int32_t bitmap);
+
     // Selects `bitmap` into surface `dc`, which takes ownership of it, and deletes the
     // bitmap the surface held. When `dc` is not a live engine surface the bitmap is
     // deleted instead and the result is false.
@@ -29,6 +34,9 @@ public:
     void releaseAll();
 
 private:
+    // Selects `bitmap` into the new context `dc` and records both; on failure frees both.
+    std::int32_t record(std::int32_t dc, std::int32_t bitmap);
+
     Module1& m_state;
 };
 

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QIcon>
 
@@ -59,6 +60,51 @@ std::optional<QString> Launcher::prepare(const QString& exeDir, ErrorReporter& e
     }
 }
 
+namespace {
+
+// Ends the event loop once the table has been shown. The form asks for its refresh at the
+// table's first paint or at the resize before it, so a call queued at that paint and
+// queueing another in turn runs after the refresh; that one asks for a paint of the
+// refreshed table, and the loop ends right after it.
+class QuitAfterShow : public QObject {
+public:
+    explicit QuitAfterShow(const Form1& form) : m_form(form) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Paint || watched != m_form.centralWidget() || m_waiting) {
+            return false;
+        }
+        m_waiting = true;
+        if (m_refreshed) {
+            qApp->removeEventFilter(this);
+            // exit(), not quit(): quit() would close the window, which saves as Exit does.
+            QMetaObject::invokeMethod(
+                qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+            return false;
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                QMetaObject::invokeMethod(this, &QuitAfterShow::refreshed, Qt::QueuedConnection);
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void refreshed() {
+        m_refreshed = true;
+        m_waiting = false;
+        m_form.centralWidget()->update();
+    }
+
+    const Form1& m_form;
+    bool m_waiting = false;
+    bool m_refreshed = false;
+};
+
+} // namespace
+
 bool Launcher::displayGiven() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
@@ -78,6 +124,9 @@ int Launcher::run() {
     QtFileChooser files;
     Form1 form(std::make_unique<dorvik::Class1>(), errors, colors, files);
     QObject::connect(&shutdown, &ShutdownSignals::received, &form, &Form1::mnuExit_Click);
+    QuitAfterShow quitAfterShow(form);
+    if (qEnvironmentVariable("HALVANE_QUIT_AFTER_SHOW") == QLatin1String("1"))
+        qApp->installEventFilter(&quitAfterShow);
     if (const int status = form.startUp(); status != 0)
         return status;
     return QApplication::exec();

@@ -222,9 +222,9 @@ HBITMAP LoadPicture(const QString& path, int scale) {
                         .arg(scale)
                         .arg(kMaxTableScale)
                         .toStdString());
-    const QImage sheet = PictureLoader::load(path);
-    const HBITMAP bitmap =
-        scale == 1 ? adoptImage(sheet) : adoptImage(ScaledPicture::load(path, sheet, scale), scale);
+    const QByteArray bytes = PictureLoader::read(path);
+    const HBITMAP bitmap = scale == 1 ? adoptImage(PictureLoader::decode(bytes, path))
+                                      : adoptImage(ScaledPicture::load(path, bytes, scale), scale);
     if (bitmap == 0)
         throw Error(QStringLiteral("Cannot load picture \"%1\": picture too large")
                         .arg(path)

@@ -31,11 +31,23 @@ QImage checkedImage(QImage image, const BmpHeader& header, const QString& path) 
 } // namespace
 
 QImage PictureLoader::load(const QString& path) {
+    return decode(read(path), path);
+}
+
+QByteArray PictureLoader::read(const QString& path) {
     QString fault;
-    const std::optional<QByteArray> bytes = ReadRegularFile(path, kLargestFile, fault);
+    std::optional<QByteArray> bytes = ReadRegularFile(path, kLargestFile, fault);
     if (!bytes)
         fail(path, fault);
-    return decode(*bytes, path);
+    return std::move(*bytes);
+}
+
+QSize PictureLoader::size(const QByteArray& bytes, const QString& path) {
+    QString fault;
+    const std::optional<BmpHeader> header = BmpHeader::read(bytes, fault);
+    if (!header)
+        fail(path, fault);
+    return header->size();
 }
 
 QImage PictureLoader::decode(const QByteArray& bytes, const QString& path) {

@@ -15,6 +15,13 @@ public:
     // the form `Cannot load picture "<path>": <what is wrong>`.
     static QImage load(const QString& path);
 
+    // The bytes of the file at `path`, refused as load() refuses it when it cannot be read.
+    static QByteArray read(const QString& path);
+
+    // The picture's size in pixels from its checked header, without decoding it; throws as
+    // load() does for a header or length that is wrong.
+    static QSize size(const QByteArray& bytes, const QString& path);
+
     // The same for the bytes of a file; `path` only names it in messages.
     static QImage decode(const QByteArray& bytes, const QString& path);
 };

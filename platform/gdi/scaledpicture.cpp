@@ -1,5 +1,7 @@
 #include "platform/gdi/scaledpicture.h"
 
+#include "platform/gdi/pictureloader.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -27,18 +29,20 @@ QString ScaledPicture::largerPath(const QString& path, int scale) {
     return file.dir().filePath(QStringLiteral("%1@%2x.png").arg(base).arg(scale));
 }
 
-QImage ScaledPicture::load(const QString& path, const QImage& sheet, int scale) {
+QImage ScaledPicture::load(const QString& path, const QByteArray& bmp, int scale) {
+    const QSize wanted = PictureLoader::size(bmp, path) * scale;
+    // Decoding the BMP as well as a sound larger picture would only slow the start.
+    const auto enlarged = [&] { return enlarge(PictureLoader::decode(bmp, path), scale); };
     const QString larger = largerPath(path, scale);
     if (!QFileInfo(larger).isFile())
-        return enlarge(sheet, scale);
+        return enlarged();
     QImageReader reader(larger, "png");
-    const QSize wanted = sheet.size() * scale;
     // The size is read from the header, so a wrong or huge picture is never decoded.
     const QSize size = reader.size();
     if (!size.isValid()) {
         setAside(larger,
                  QStringLiteral("it is not a readable PNG picture (%1)").arg(reader.errorString()));
-        return enlarge(sheet, scale);
+        return enlarged();
     }
     if (size != wanted) {
         setAside(larger, QStringLiteral("it is %1 x %2 pixels, not %3 x %4")
@@ -46,13 +50,13 @@ QImage ScaledPicture::load(const QString& path, const QImage& sheet, int scale) 
                              .arg(size.height())
                              .arg(wanted.width())
                              .arg(wanted.height()));
-        return enlarge(sheet, scale);
+        return enlarged();
     }
     QImage image = reader.read();
     if (image.isNull() || image.size() != wanted) {
         setAside(larger,
                  QStringLiteral("it is not a readable PNG picture (%1)").arg(reader.errorString()));
-        return enlarge(sheet, scale);
+        return enlarged();
     }
     return image.convertToFormat(QImage::Format_RGB32);
 }

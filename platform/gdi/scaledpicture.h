@@ -3,6 +3,7 @@
 // is beside the BMP and sound, else the BMP enlarged pixel for pixel, so that edges stay
 // sharp and every cell lands exactly `scale` times further out.
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -10,11 +11,12 @@ namespace gdi {
 
 class ScaledPicture {
 public:
-    // The picture for the BMP at `path`, whose decoded 1x image is `sheet`, at `scale`
-    // (2 to 4), Format_RGB32 and exactly `scale` times the sheet's size. A larger picture
-    // that cannot be read or has another size is named on standard error, with what is
-    // wrong, and the enlarged sheet is used.
-    static QImage load(const QString& path, const QImage& sheet, int scale);
+    // The picture for the BMP at `path`, whose file holds `bmp`, at `scale` (2 to 4),
+    // Format_RGB32 and exactly `scale` times the sheet's size. A larger picture that cannot
+    // be read or has another size is named on standard error, with what is wrong, and the
+    // enlarged sheet is used. The BMP's header is always checked, its pixels are decoded
+    // only when they are enlarged; throws as PictureLoader does for a broken BMP.
+    static QImage load(const QString& path, const QByteArray& bmp, int scale);
 
     // Where the larger picture lies: "Name@<scale>x.png" beside "Name.bmp".
     static QString largerPath(const QString& path, int scale);

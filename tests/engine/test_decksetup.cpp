@@ -336,5 +336,15 @@ INSTANTIATE_TEST_SUITE_P(
                     false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The larger picture spares decoding the BMP, never checking it.
+TEST_F(DeckSetupTest, ATruncatedBmpIsRefusedBesideASoundLargerPicture) {
+    writeFile(QStringLiteral("Half.bmp"), truncatedBmp());
+    writeFile(QStringLiteral("Half@2x.png"), png(enlarged(m_other, 2)));
+    useScale(2);
+    initialize();
+    EXPECT_THROW(m_engine.SetDeck("Half.bmp"), Error);
+    EXPECT_EQ(gdi::SurfaceImage(module1().DeckDC), enlarged(m_sheet, 2));
+}
+
 } // namespace
 } // namespace dorvik::test

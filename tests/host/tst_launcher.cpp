@@ -190,6 +190,27 @@ private slots:
         QCOMPARE(readFile(home.filePath("solitaire.ini")), shipped);
     }
 
+    // The start-up benchmark's hook: the program ends by itself once the table is shown,
+    // writing nothing.
+    void quitAfterShowEndsTheProgramWithoutSaving() {
+        QTemporaryDir home;
+        const QByteArray settings =
+            readFile(QStringLiteral(HALVANE_BUILD_DATA_DIR) + QStringLiteral("/solitaire.ini"))
+                .replace("\r\n", "\n");
+        writeFile(home.filePath("solitaire.ini"), settings);
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HALVANE_HOME"), home.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("HALVANE_QUIT_AFTER_SHOW"), QStringLiteral("1"));
+        process.setProcessEnvironment(environment);
+        process.start(program(), QStringList());
+        QVERIFY(process.waitForFinished(30000));
+        QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
+                 process.readAllStandardError().constData());
+        QCOMPARE(readFile(home.filePath("solitaire.ini")), settings);
+    }
+
     void failuresAreReportedAndNothingStarts_data() {
         QTest::addColumn<bool>("withTemplate");
         QTest::addColumn<bool>("homeWithOtherFiles");
