@@ -21,7 +21,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -32,17 +31,14 @@ using test::HostWindow;
 using test::samePicture;
 using test::TableTestBed;
 
-// Closes the next modal window once it is up.
+// Closes the next modal window once it is up, looking again every 10 ms. A plain
+// function, so that nothing is left behind once it has done its work.
 void closeNextModal() {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [poll] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            dialog->reject();
-            return;
-        }
-        QTimer::singleShot(10, *poll);
-    };
-    QTimer::singleShot(0, *poll);
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        dialog->reject();
+        return;
+    }
+    QTimer::singleShot(10, &closeNextModal);
 }
 
 struct CommandRow {
