@@ -182,7 +182,7 @@ void Game::abandon() {
 void Game::startDeal(int hDC, std::uint32_t number) {
     abandon();
     m_deal = number;
-    m_table = deal(deals::order(number, packSize()));
+    m_table = deal(packOrder(number));
     m_undo.clear();
     m_redo.clear();
     m_state = State::Playing;
@@ -212,7 +212,8 @@ void Game::redraw(int hDC) {
 
 void Game::mnuSettings_Click(int hDC) {
     cancelDrag(hDC);
-    SettingsDialog dialog(settingChoices(), m_settings, QApplication::activeWindow());
+    SettingsDialog dialog(settingChoices(), autoplays(), m_settings,
+                          QApplication::activeWindow());
     if (m_dialogs->run(dialog)) {
         dialog.apply(m_settings);
     }
@@ -418,7 +419,7 @@ bool Game::Form_KeyDown(int hDC, int KeyCode, short) {
 
 void Game::makeMove(Table& table, const Move& move) const {
     const int points = scores(table) ? moveScore(table, move) : 0;
-    table.move(move.from, move.index, move.to);
+    applyMove(table, move);
     table.counters.score = std::max(0, table.counters.score + points);
 }
 
@@ -451,6 +452,7 @@ bool Game::turnCards(Table& table) const {
 }
 
 void Game::finishAction(int hDC, Table before) {
+    settle(m_table);
     turnCards(m_table);
     ++m_table.counters.moves;
     m_undo.push_back(std::move(before));
@@ -464,8 +466,9 @@ void Game::finishAction(int hDC, Table before) {
         m_clock.start();
     }
     redraw(hDC);
-    while (const std::optional<Move> move = autoplayMove()) {
+    while (const std::optional<Move> move = nextAutoplayMove()) {
         slideMove(hDC, *move);
+        settle(m_table);
         turnCards(m_table);
         redraw(hDC);
     }
@@ -474,11 +477,11 @@ void Game::finishAction(int hDC, Table before) {
     }
 }
 
-std::optional<Move> Game::autoplayMove() const {
-    if (!m_settings.value(QStringLiteral("Autoplay"), true).toBool()) {
+std::optional<Move> Game::nextAutoplayMove() const {
+    if (!autoplays() || !m_settings.value(QStringLiteral("Autoplay"), true).toBool()) {
         return std::nullopt;
     }
-    return safeFoundationMove(m_table, ruleSet());
+    return autoplayMove(m_table);
 }
 
 void Game::win(int hDC) {
@@ -609,6 +612,22 @@ void Game::showHint(int hDC, const Move& move) {
         shown.emplace_back(cards[std::size_t(i)].number, places.cardPosition(after, move.to, i));
     }
     m_mirror.flashCards(hDC, shown);
+}
+
+std::vector<Card> Game::packOrder(std::uint32_t number) const {
+    return deals::order(number, packSize());
+}
+
+void Game::applyMove(Table& table, const Move& move) const {
+    table.move(move.from, move.index, move.to);
+}
+
+bool Game::settle(Table&) const {
+    return false;
+}
+
+std::optional<Move> Game::autoplayMove(const Table& table) const {
+    return safeFoundationMove(table, ruleSet());
 }
 
 std::optional<PileId> Game::doubleClickTarget(const Table& table, PileId from) const {

@@ -87,6 +87,9 @@ protected:
 
     // --- What a game writes ---
     virtual int packSize() const { return 52; }
+    // The pack in dealing order for deal `number`: by default the kit's own numbering
+    // (deals::order). A game whose deals are numbered as elsewhere gives its own order.
+    virtual std::vector<Card> packOrder(std::uint32_t number) const;
     // A new table from the pack in dealing order, with the options chosen now.
     virtual Table deal(const std::vector<Card>& pack) const = 0;
     // Where the piles lie in a client area of `area` pixels.
@@ -104,6 +107,19 @@ protected:
     virtual bool turnsTopCard(PileId pile) const { return pile.role == Role::Tableau; }
     // Engine symbol on the pile's empty place; by default what the layout says.
     virtual short marker(const Table& table, PileId pile, const Layout& layout) const;
+    // Makes a legal move on `table`: by default the cards go from one pile onto the
+    // other. A game whose moves do more (a pair that leaves the table) does it here.
+    virtual void applyMove(Table& table, const Move& move) const;
+    // The rules' own changes after every action, before face-down tops are turned (a
+    // finished run leaves a column, an empty column is filled from the reserve).
+    // Answers whether it changed the table.
+    virtual bool settle(Table& table) const;
+    // Does the game move cards to the foundations by itself? Without it the Settings
+    // window offers no Autoplay box and nothing moves by itself.
+    virtual bool autoplays() const { return true; }
+    // The move autoplay makes next, when it is on: by default a safe move to a
+    // foundation (rules::isSafeToFoundation).
+    virtual std::optional<Move> autoplayMove(const Table& table) const;
     // Scoring: points for a move and for a turned card; games that score say so.
     virtual bool scores(const Table& table) const;
     virtual int moveScore(const Table& before, const Move& move) const;
@@ -142,7 +158,7 @@ private:
     // the win.
     void finishAction(int hDC, Table before);
     bool turnCards(Table& table) const;
-    std::optional<Move> autoplayMove() const;
+    std::optional<Move> nextAutoplayMove() const;
     std::vector<Move> hints() const;
     void showHint(int hDC, const Move& move);
     void win(int hDC);

@@ -100,9 +100,12 @@ QRect Layout::area(const Table& table, PileId id) const {
 }
 
 std::optional<PileId> Layout::pileAt(const Table& table, QPoint point) const {
-    for (const auto& entry : m_looks) {
-        if (table.has(entry.first) && area(table, entry.first).contains(point)) {
-            return entry.first;
+    const std::vector<Pile>& piles = table.piles();
+    for (auto pile = piles.rbegin(); pile != piles.rend(); ++pile) {
+        const bool placed = std::any_of(m_looks.begin(), m_looks.end(),
+                                        [&](const auto& entry) { return entry.first == pile->id; });
+        if (placed && area(table, pile->id).contains(point)) {
+            return pile->id;
         }
     }
     return std::nullopt;

@@ -45,7 +45,8 @@ public:
     int faceUpStep(const Table& table, PileId id) const;
     // The rectangle the pile's cards cover, or its empty place.
     QRect area(const Table& table, PileId id) const;
-    // The pile whose area holds `point`, if any.
+    // The pile whose area holds `point`, if any; where areas overlap, the pile the
+    // table draws last (it lies on top).
     std::optional<PileId> pileAt(const Table& table, QPoint point) const;
 
 private:

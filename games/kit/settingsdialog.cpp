@@ -10,10 +10,12 @@
 
 namespace halvane::kit {
 
-SettingsDialog::SettingsDialog(std::vector<SettingChoice> choices, const Store& store,
-                               QWidget* parent)
+SettingsDialog::SettingsDialog(std::vector<SettingChoice> choices, bool autoplay,
+                               const Store& store, QWidget* parent)
     : QDialog(parent), m_choices(std::move(choices)),
-      m_autoplay(new QCheckBox(tr("&Autoplay: cards no other card needs go up by themselves"))) {
+      m_autoplay(autoplay ? new QCheckBox(
+                                tr("&Autoplay: cards no other card needs go up by themselves"))
+                          : nullptr) {
     setWindowTitle(tr("Settings"));
     setObjectName(QStringLiteral("GameSettings"));
     auto* layout = new QVBoxLayout(this);
@@ -32,9 +34,11 @@ SettingsDialog::SettingsDialog(std::vector<SettingChoice> choices, const Store& 
         m_groups.push_back(group);
         layout->addWidget(box);
     }
-    m_autoplay->setObjectName(QStringLiteral("autoplay"));
-    m_autoplay->setChecked(store.value(QStringLiteral("Autoplay"), true).toBool());
-    layout->addWidget(m_autoplay);
+    if (m_autoplay) {
+        m_autoplay->setObjectName(QStringLiteral("autoplay"));
+        m_autoplay->setChecked(store.value(QStringLiteral("Autoplay"), true).toBool());
+        layout->addWidget(m_autoplay);
+    }
     layout->addWidget(new QLabel(tr("A change applies from the next deal.")));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -60,7 +64,9 @@ void SettingsDialog::apply(Store& store) const {
             store.setValue(m_choices[i].key, m_choices[i].options[std::size_t(checked)].value);
         }
     }
-    store.setValue(QStringLiteral("Autoplay"), m_autoplay->isChecked());
+    if (m_autoplay) {
+        store.setValue(QStringLiteral("Autoplay"), m_autoplay->isChecked());
+    }
 }
 
 } // namespace halvane::kit

@@ -1,6 +1,7 @@
 #pragma once
 // A game's "Settings" window, built from the choices the game offers: one group of
-// option buttons per choice, then the kit's own "Autoplay" box. OK writes every choice
+// option buttons per choice, then the kit's own "Autoplay" box for a game
+// that moves cards up by itself. OK writes every choice
 // to the game's settings store; Cancel writes nothing.
 
 #include "games/kit/store.h"
@@ -31,8 +32,9 @@ struct SettingChoice {
 class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    // Opens on what `store` holds (an unknown value shows the first option).
-    SettingsDialog(std::vector<SettingChoice> choices, const Store& store,
+    // Opens on what `store` holds (an unknown value shows the first option). Without
+    // `autoplay` the Autoplay box is left out and its stored value left alone.
+    SettingsDialog(std::vector<SettingChoice> choices, bool autoplay, const Store& store,
                    QWidget* parent = nullptr);
 
     // Writes the choices on the dialog to `store`.
@@ -45,7 +47,7 @@ public:
 private:
     std::vector<SettingChoice> m_choices;
     std::vector<QButtonGroup*> m_groups;
-    QCheckBox* m_autoplay;
+    QCheckBox* m_autoplay; // null when the game has no autoplay
 };
 
 } // namespace halvane::kit
