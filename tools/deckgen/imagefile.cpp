@@ -21,4 +21,14 @@ void ImageFile::write(const QImage& image, const QString& path, const char* form
         fail(file.errorString());
 }
 
+void ImageFile::write(const QByteArray& bytes, const QString& path) {
+    auto fail = [&](const QString& why) {
+        throw std::runtime_error("cannot write \"" + path.toStdString() +
+                                 "\": " + why.toStdString());
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        fail(file.errorString());
+}
+
 } // namespace halvane::deckgen

@@ -13,6 +13,8 @@ public:
     // Writes `image` to `path` in `format` ("BMP": 24-bit for an RGB32 image, "PNG").
     // Throws std::runtime_error naming the path and the reason.
     static void write(const QImage& image, const QString& path, const char* format);
+    // Writes `bytes`, a picture already in its file's form, to `path`. Throws as write().
+    static void write(const QByteArray& bytes, const QString& path);
 };
 
 } // namespace halvane::deckgen

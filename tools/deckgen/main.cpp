@@ -7,6 +7,7 @@
 #include "tools/deckgen/deckfonts.h"
 #include "tools/deckgen/decksheet.h"
 #include "tools/deckgen/deckstyle.h"
+#include "tools/deckgen/fastpng.h"
 #include "tools/deckgen/imagefile.h"
 
 #include <QGuiApplication>
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
                                  qPrintable(args[3]));
                     return 1;
                 }
-                ImageFile::write(DeckSheet(fonts, style).render(scale), args[2], "PNG");
+                ImageFile::write(fastPng(DeckSheet(fonts, style).render(scale)), args[2]);
             }
         } else if (args[0] == "icon") {
             bool ok = false;
