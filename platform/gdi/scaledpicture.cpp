@@ -1,7 +1,10 @@
 #include "platform/gdi/scaledpicture.h"
 
 #include "platform/gdi/pictureloader.h"
+#include "platform/gdi/plainpng.h"
+#include "platform/gdi/regularfile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -13,10 +16,21 @@ namespace gdi {
 
 namespace {
 
+// The largest larger picture read: 64 MiB is ten times a 4x sheet.
+constexpr qint64 kLargestFile = qint64(64) << 20;
+
 void setAside(const QString& file, const QString& fault) {
     std::fprintf(stderr, "halvane: not using \"%s\": %s; the 1x picture is enlarged instead\n",
                  file.toLocal8Bit().constData(), fault.toLocal8Bit().constData());
     std::fflush(stderr);
+}
+
+QString wrongSize(QSize size, QSize wanted) {
+    return QStringLiteral("it is %1 x %2 pixels, not %3 x %4")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(wanted.width())
+        .arg(wanted.height());
 }
 
 } // namespace
@@ -36,7 +50,21 @@ QImage ScaledPicture::load(const QString& path, const QByteArray& bmp, int scale
     const QString larger = largerPath(path, scale);
     if (!QFileInfo(larger).isFile())
         return enlarged();
-    QImageReader reader(larger, "png");
+    QString fault;
+    std::optional<QByteArray> file = ReadRegularFile(larger, kLargestFile, fault);
+    if (!file) {
+        setAside(larger, fault);
+        return enlarged();
+    }
+    if (std::optional<QImage> plain = PlainPng::decode(*file)) {
+        if (plain->size() == wanted)
+            return std::move(*plain);
+        setAside(larger, wrongSize(plain->size(), wanted));
+        return enlarged();
+    }
+    QBuffer buffer(&*file);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "png");
     // The size is read from the header, so a wrong or huge picture is never decoded.
     const QSize size = reader.size();
     if (!size.isValid()) {
@@ -45,11 +73,7 @@ QImage ScaledPicture::load(const QString& path, const QByteArray& bmp, int scale
         return enlarged();
     }
     if (size != wanted) {
-        setAside(larger, QStringLiteral("it is %1 x %2 pixels, not %3 x %4")
-                             .arg(size.width())
-                             .arg(size.height())
-                             .arg(wanted.width())
-                             .arg(wanted.height()));
+        setAside(larger, wrongSize(size, wanted));
         return enlarged();
     }
     QImage image = reader.read();
