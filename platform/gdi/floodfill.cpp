@@ -13,32 +13,42 @@ namespace {
 constexpr QRgb kColourBits = 0x00FFFFFFu;
 
 // Which pixels belong to the area, and which are already painted. The painted mask is
-// what makes the fill terminate when the paint colour itself counts as inside.
+// what makes the fill terminate when the paint colour itself counts as inside; when a
+// painted pixel is outside by its colour alone (the usual case), there is no mask.
 class Area {
 public:
-    Area(QImage& image, QRgb color, FloodFill::Mode mode)
+    Area(QImage& image, QRgb color, FloodFill::Mode mode, QRgb paint)
         : m_width(image.width()), m_height(image.height()), m_stride(image.bytesPerLine()),
-          m_bits(image.bits()), m_color(color & kColourBits), m_mode(mode),
-          m_done((std::size_t(m_width) * std::size_t(m_height) + 63) / 64, 0) {}
+          m_bits(image.bits()), m_color(color & kColourBits), m_mode(mode) {
+        if (colourInside(paint))
+            m_done.assign((std::size_t(m_width) * std::size_t(m_height) + 63) / 64, 0);
+    }
 
     int width() const { return m_width; }
     int height() const { return m_height; }
 
     bool inside(int x, int y) const {
-        const std::size_t at = index(x, y);
-        if (m_done[at / 64] >> (at % 64) & 1)
-            return false;
-        const bool same = (pixel(x, y) & kColourBits) == m_color;
-        return m_mode == FloodFill::Mode::Surface ? same : !same;
+        if (!m_done.empty()) {
+            const std::size_t at = index(x, y);
+            if (m_done[at / 64] >> (at % 64) & 1)
+                return false;
+        }
+        return colourInside(pixel(x, y));
     }
 
     void paint(int x, int y, QRgb value) {
-        const std::size_t at = index(x, y);
-        m_done[at / 64] |= std::uint64_t(1) << (at % 64);
+        if (!m_done.empty()) {
+            const std::size_t at = index(x, y);
+            m_done[at / 64] |= std::uint64_t(1) << (at % 64);
+        }
         row(y)[x] = value;
     }
 
 private:
+    bool colourInside(QRgb value) const {
+        const bool same = (value & kColourBits) == m_color;
+        return m_mode == FloodFill::Mode::Surface ? same : !same;
+    }
     std::size_t index(int x, int y) const { return std::size_t(y) * std::size_t(m_width) + x; }
     QRgb* row(int y) const { return reinterpret_cast<QRgb*>(m_bits + std::int64_t(y) * m_stride); }
     QRgb pixel(int x, int y) const { return row(y)[x]; }
@@ -58,7 +68,7 @@ bool FloodFill::run(QImage& image, QPoint start, QRgb color, Mode mode, QRgb pai
                     QRect* painted) {
     if (image.isNull() || image.depth() != 32 || !image.rect().contains(start))
         return false;
-    Area area(image, color, mode);
+    Area area(image, color, mode, paint);
     if (!area.inside(start.x(), start.y()))
         return false;
 
