@@ -2,14 +2,9 @@
 
 #include <QSize>
 
+#include <algorithm>
+
 namespace halvane::kit {
-
-namespace {
-
-// A strip of the colour is filled once and copied down the window.
-constexpr int StripHeight = 32;
-
-} // namespace
 
 void TableBackground::remember(std::int32_t hdc) {
     const gdi::COLORREF pixel = gdi::GetPixel(hdc, 0, 0);
@@ -21,25 +16,16 @@ void TableBackground::remember(std::int32_t hdc) {
 
 void TableBackground::clear(std::int32_t hdc) const {
     const QSize size = gdi::GetSurfaceSize(hdc);
-    if (size.isEmpty())
+    if (size.isEmpty() || gdi::SetPixel(hdc, 0, 0, m_colour) == gdi::CLR_INVALID)
         return;
-    const gdi::HDC strip = gdi::CreateCompatibleDC(hdc);
-    if (strip == 0)
-        return;
-    const gdi::HBITMAP bitmap = gdi::CreateCompatibleBitmap(hdc, size.width(), StripHeight);
-    if (bitmap != 0) {
-        const gdi::HGDIOBJ old = gdi::SelectObject(strip, bitmap);
-        if (old != 0) {
-            // A new bitmap is black all over, so one fill of the black area covers it.
-            gdi::SetDCBrushColor(strip, m_colour);
-            gdi::ExtFloodFill(strip, 0, 0, gdi::RGB(0, 0, 0), gdi::FLOODFILLSURFACE);
-            for (int y = 0; y < size.height(); y += StripHeight)
-                gdi::BitBlt(hdc, 0, y, size.width(), StripHeight, strip, 0, 0, gdi::SRCCOPY);
-            gdi::SelectObject(strip, old);
-        }
-        gdi::DeleteObject(bitmap);
-    }
-    gdi::DeleteDC(strip);
+    // One pixel of the colour, doubled along the first row and then down the window: each
+    // copy reads only what is painted already, so a few dozen row copies cover a screen
+    // that a fill would walk pixel by pixel.
+    for (int done = 1; done < size.width(); done *= 2)
+        gdi::BitBlt(hdc, done, 0, std::min(done, size.width() - done), 1, hdc, 0, 0, gdi::SRCCOPY);
+    for (int done = 1; done < size.height(); done *= 2)
+        gdi::BitBlt(hdc, 0, done, size.width(), std::min(done, size.height() - done), hdc, 0, 0,
+                    gdi::SRCCOPY);
 }
 
 } // namespace halvane::kit
