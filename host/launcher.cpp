@@ -15,6 +15,8 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 #include <cstdio>
 #include <exception>
@@ -27,10 +29,20 @@ QIcon Launcher::programIcon(const QString& exeDir) {
     QIcon icon;
     const QDir themes(
         QDir::cleanPath(QDir(exeDir).absoluteFilePath(QStringLiteral("../share/icons/hicolor"))));
-    for (const QString& size : themes.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString file = themes.filePath(size + QStringLiteral("/apps/halvane.png"));
-        if (QFileInfo::exists(file))
-            icon.addFile(file);
+    // The window's icon is only ever shown small (title bar, task switcher); the desktop
+    // takes larger ones from the installed theme. The pictures are read as PNG and nothing
+    // else: left to guess, the reader asks every image plug-in, loading them all, which
+    // costs the start more than the table's own drawing.
+    constexpr int LargestWindowIcon = 64;
+    for (const QString& folder : themes.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const int side = folder.section(QLatin1Char('x'), 0, 0).toInt(); // "48x48"
+        if (side <= 0 || side > LargestWindowIcon)
+            continue;
+        QImageReader reader(themes.filePath(folder + QStringLiteral("/apps/halvane.png")), "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage picture = reader.read();
+        if (!picture.isNull())
+            icon.addPixmap(QPixmap::fromImage(picture));
     }
     return icon;
 }

@@ -19,8 +19,8 @@ public:
     // none after telling the user what failed (through `errors` and standard error).
     static std::optional<QString> prepare(const QString& exeDir, ErrorReporter& errors);
 
-    // The program's icon in every size drawn for a program in `exeDir`; empty when none
-    // is there.
+    // The program's window icon for a program in `exeDir`: every size drawn up to 64
+    // pixels; empty when none is there.
     static QIcon programIcon(const QString& exeDir);
 
     // False when Qt would find no display to open: neither DISPLAY nor WAYLAND_DISPLAY is
