@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QSize>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -28,7 +29,8 @@ constexpr double kAim = 1.5;
 
 // Starts `program` and waits for its end; the seconds it took. A start that fails or
 // ends with a status other than 0 stops the benchmark.
-double timedStart(const QString& program, const QProcessEnvironment& environment) {
+double timedStart(const QString& program, const QProcessEnvironment& environment,
+                  const QStringList& arguments = {}) {
     QProcess process;
     process.setProcessEnvironment(environment);
     // Qt's notes on the offscreen platform would bury the results.
@@ -36,7 +38,7 @@ double timedStart(const QString& program, const QProcessEnvironment& environment
     process.setStandardErrorFile(QProcess::nullDevice());
     QElapsedTimer clock;
     clock.start();
-    process.start(program, {});
+    process.start(program, arguments);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
         throw std::runtime_error("the start of " + program.toStdString() + " failed");
@@ -78,18 +80,25 @@ void BM_StartUp(benchmark::State& state, QSize screen, const char* what) {
         timedStart(bare, environment);
         double tableSeconds = 0;
         double bareSeconds = 0;
+        double textSeconds = 0;
+        const QStringList withText{QStringLiteral("--with-text")};
         for (auto _ : state) {
-            // Alternating, so that a slower moment of the machine falls on both.
+            // Alternating, so that a slower moment of the machine falls on all three.
             bareSeconds += timedStart(bare, environment);
+            textSeconds += timedStart(bare, environment, withText);
             tableSeconds += timedStart(program, environment);
         }
         const double starts = double(state.iterations());
         const double ratio = bareSeconds > 0 ? tableSeconds / bareSeconds : 0;
+        const double textRatio = textSeconds > 0 ? tableSeconds / textSeconds : 0;
         state.counters["halvane_ms"] = tableSeconds / starts * 1e3;
         state.counters["bare_ms"] = bareSeconds / starts * 1e3;
+        state.counters["text_ms"] = textSeconds / starts * 1e3;
         state.counters["ratio"] = ratio;
-        std::printf("start-up to the shown table (%s): %.2f x a bare Qt window (aim %.1f)\n", what,
-                    ratio, kAim);
+        state.counters["text_ratio"] = textRatio;
+        std::printf("start-up to the shown table (%s): %.2f x a bare Qt window (aim %.1f), "
+                    "%.2f x a window with a menu bar\n",
+                    what, ratio, kAim, textRatio);
     } catch (const std::exception& error) {
         state.SkipWithError(error.what());
     }
