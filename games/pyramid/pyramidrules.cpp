@@ -160,7 +160,7 @@ kit::Layout tableLayout(QSize area) {
     kit::Layout layout(area);
     layout.place(PileId::stock(), {{left, TopMargin}, kit::Fan::None, 0, 0, false, 1});
     layout.place(PileId::waste(),
-                 {{left, TopMargin + card::Height + RowGap}, kit::Fan::None, 0, 0, false, 0});
+                 {{left, TopMargin + card::Height + RowGap}, kit::Fan::None, 0, 0, false, 1});
     layout.place(Discard, {{pyramidLeft + pyramidWidth + SideGap, TopMargin},
                            kit::Fan::None, 0, 0, false, 1});
     for (int row = 0; row < Rows; ++row) {
