@@ -161,8 +161,9 @@ kit::Layout tableLayout(QSize area) {
     layout.place(PileId::stock(), {{left, TopMargin}, kit::Fan::None, 0, 0, false, 1});
     layout.place(PileId::waste(),
                  {{left, TopMargin + card::Height + RowGap}, kit::Fan::None, 0, 0, false, 1});
-    layout.place(Discard, {{pyramidLeft + pyramidWidth + SideGap, TopMargin},
-                           kit::Fan::None, 0, 0, false, 1});
+    layout.place(
+        Discard,
+        {{pyramidLeft + pyramidWidth + SideGap, TopMargin}, kit::Fan::None, 0, 0, false, 1});
     for (int row = 0; row < Rows; ++row) {
         for (int column = 0; column <= row; ++column) {
             const QPoint at(pyramidLeft + (Rows - 1 - row) * Pitch / 2 + column * Pitch,

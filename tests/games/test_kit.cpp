@@ -454,8 +454,8 @@ TEST(KitMirror, ACardOfAnotherPileCoversOnlyWhenTheGameSaysSo) {
         layout.place(T(1), {{136, 148}, kit::Fan::None});
         kit::TableMirror mirror(bed.engine());
         mirror.redraw(bed.hdc(), kit::TableBackground(), table,
-                      {layout, [](PileId) { return short(0); },
-                       [](PileId, int) { return true; }, row.covered});
+                      {layout, [](PileId) { return short(0); }, [](PileId, int) { return true; },
+                       row.covered});
         EXPECT_EQ(bed.engine().GetCardIsBlocked(under.number).toInteger(), row.blocked);
         EXPECT_EQ(bed.engine().GetCardDisabled(under.number).toInteger(), row.blocked);
         EXPECT_EQ(bed.engine().GetCardIsBlocked(over.number).toInteger(), 0);
