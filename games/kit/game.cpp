@@ -202,7 +202,8 @@ void Game::redraw(int hDC) {
     const Layout places = currentLayout();
     const TableMirror::Look look{
         places, [&](PileId pile) { return marker(m_table, pile, places); },
-        [&](PileId pile, int index) { return canTake(m_table, pile, index); }};
+        [&](PileId pile, int index) { return canTake(m_table, pile, index); },
+        [&](PileId pile, int index) { return isCovered(m_table, pile, index); }};
     m_mirror.redraw(hDC, m_background, m_table, look);
     if (m_state == State::Won) {
         m_mirror.disableAll();
@@ -605,11 +606,14 @@ void Game::showHint(int hDC, const Move& move) {
     }
     Table after = m_table;
     makeMove(after, move);
-    const auto& cards = after.pile(move.to);
-    const int count = int(m_table.pile(move.from).size()) - move.index;
+    // The moving cards where they land on the target; a move that takes the target's
+    // cards away too (a pair leaving the table) shows them on its empty place.
+    const auto& moving = m_table.pile(move.from);
+    const int base = int(m_table.pile(move.to).size());
     std::vector<std::pair<std::int16_t, QPoint>> shown;
-    for (int i = int(cards.size()) - count; i < int(cards.size()); ++i) {
-        shown.emplace_back(cards[std::size_t(i)].number, places.cardPosition(after, move.to, i));
+    for (int i = move.index; i < int(moving.size()); ++i) {
+        shown.emplace_back(moving[std::size_t(i)].number,
+                           places.cardPosition(after, move.to, base + i - move.index));
     }
     m_mirror.flashCards(hDC, shown);
 }

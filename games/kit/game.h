@@ -103,6 +103,9 @@ protected:
     virtual std::optional<PileId> doubleClickTarget(const Table& table, PileId from) const;
     // By default: every card on the foundations.
     virtual bool isWon(const Table& table) const;
+    // Does a card of another pile lie over card `index` of `pile` (a pyramid's rows)? A
+    // covered card is neither picked up nor dropped on. By default none is.
+    virtual bool isCovered(const Table&, PileId, int) const { return false; }
     // Does the rule turn a face-down card left on top of this pile? By default columns.
     virtual bool turnsTopCard(PileId pile) const { return pile.role == Role::Tableau; }
     // Engine symbol on the pile's empty place; by default what the layout says.

@@ -50,12 +50,16 @@ void TableMirror::redraw(std::int32_t hdc, const TableBackground& background, co
             const Card& card = pile.cards[i];
             const QPoint at = look.layout.cardPosition(table, pile.id, int(i));
             const bool top = i + 1 == pile.cards.size();
+            const bool covered = look.covered && look.covered(pile.id, int(i));
             m_engine.SetCardStatus(card.number, boolean(card.faceUp));
             m_engine.DealCard(hdc, card.number, pixel(at.x()), pixel(at.y()));
-            m_engine.SetCardIsBlocked(card.number, boolean(!top));
+            // Blocked, the engine neither drops onto the card nor grabs it beyond its strip.
+            m_engine.SetCardIsBlocked(card.number, boolean(!top || covered));
             // A face-down top card stays pickable: a press on it is the game's to judge
-            // (the stock's top card draws).
-            const bool pickable = top || (card.faceUp && look.canTake(pile.id, int(i)));
+            // (the stock's top card draws). A covered one is not: the engine grabs the
+            // highest card number under the pointer, not the card drawn last.
+            const bool pickable =
+                !covered && (top || (card.faceUp && look.canTake(pile.id, int(i))));
             m_engine.SetCardDisabled(card.number, boolean(!pickable));
         }
     }

@@ -3,8 +3,9 @@
 // change the table is drawn afresh from the model: the window filled with the table's
 // colour, every engine card parked, the table copy taken, the empty-place markers and
 // then every pile dealt bottom first; then each card's Status (its face), IsBlocked
-// (another card lies on it) and Disabled (the rules do not let the player take it) are
-// set. Games never set these fields themselves. Drawing from the model makes the
+// (another card lies on it: one of its own pile, or one of another pile that the game
+// says covers it) and Disabled (the rules do not let the player take it, or it is
+// covered) are set. Games never set these fields themselves. Drawing from the model makes the
 // window a function of the table, so undo and redo bring back the exact pixels.
 //
 // The markers use the engine's spare slots, one per pile in the table's pile order,
@@ -35,6 +36,8 @@ public:
         const Layout& layout;
         std::function<short(PileId)> marker;      // engine symbol of an empty place, 0 none
         std::function<bool(PileId, int)> canTake; // may the player pick this card up?
+        // Does a card of another pile lie on this one (a pyramid's rows)? Empty: never.
+        std::function<bool(PileId, int)> covered = {};
     };
 
     // `engine` must outlive the mirror.

@@ -10,6 +10,7 @@
 #include "games/kit/moves.h"
 #include "games/kit/rules.h"
 #include "games/kit/savedgame.h"
+#include "games/kit/tablemirror.h"
 
 #include "engine/cardgeometry.h"
 #include "platform/com/components.h"
@@ -421,6 +422,48 @@ TEST(KitLayout, TheTableFitsTheWindowItIsGiven) {
     const QPoint top = layout.cardPosition(tall, T(6), int(column.size()) - 1);
     EXPECT_LE(top.y() + dorvik::card::Height, 400);
     EXPECT_GT(layout.cardPosition(tall, T(6), 7).y(), layout.cardPosition(tall, T(6), 6).y());
+}
+
+TEST(KitMirror, ACardOfAnotherPileCoversOnlyWhenTheGameSaysSo) {
+    // Two single-card piles, the later one half over the earlier: the card underneath
+    // has the higher number, so the engine, which grabs the highest number under the
+    // pointer, takes it wherever it is not blocked.
+    struct Row {
+        const char* name;
+        std::function<bool(PileId, int)> covered;
+        int blocked;     // the engine's IsBlocked of the card underneath
+        int pickedBelow; // what a press where the two overlap grabs
+    };
+    const Card under = cardOf("KS"), over = cardOf("AC");
+    const Row rows[] = {
+        {"no answer: every pile on its own", {}, 0, under.number},
+        {"covered", [](PileId p, int) { return p == T(0); }, -1, over.number},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TableTestBed bed;
+        Table table;
+        table.addPile(T(0));
+        table.addPile(T(1));
+        for (auto [pile, card] : {std::pair{T(0), under}, std::pair{T(1), over}}) {
+            card.faceUp = true;
+            table.cards(pile).push_back(card);
+        }
+        kit::Layout layout;
+        layout.place(T(0), {{100, 100}, kit::Fan::None});
+        layout.place(T(1), {{136, 148}, kit::Fan::None});
+        kit::TableMirror mirror(bed.engine());
+        mirror.redraw(bed.hdc(), kit::TableBackground(), table,
+                      {layout, [](PileId) { return short(0); }, [](PileId, int) { return true; },
+                       row.covered});
+        EXPECT_EQ(bed.engine().GetCardIsBlocked(under.number).toInteger(), row.blocked);
+        EXPECT_EQ(bed.engine().GetCardDisabled(under.number).toInteger(), row.blocked);
+        EXPECT_EQ(bed.engine().GetCardIsBlocked(over.number).toInteger(), 0);
+        EXPECT_EQ(bed.engine().InitDrag(bed.hdc(), 150, 160).toInteger(), row.pickedBelow);
+        EXPECT_EQ(bed.engine().InitDrag(bed.hdc(), 110, 110).toInteger(),
+                  row.blocked ? 0 : under.number)
+            << "the covered card's own visible corner";
+    }
 }
 
 TEST(KitDeals, NumbersReplayTheirDeals) {
