@@ -111,6 +111,9 @@ int clearFinishedRuns(Table& table) {
         for (PileId foundation : table.pilesOf(Role::Foundation)) {
             if (table.pile(foundation).empty()) {
                 table.move(column(i), first, foundation);
+                // The king on top, as on a foundation built up from the ace.
+                std::vector<Card>& home = table.cards(foundation);
+                std::reverse(home.begin(), home.end());
                 table.counters.score += RunPoints;
                 ++cleared;
                 break;

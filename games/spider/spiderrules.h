@@ -58,7 +58,7 @@ bool canDealRow(const Table& table);
 void dealRow(Table& table);
 
 // Moves every king-to-ace run in one suit that ends a column to the first empty
-// foundation and scores it; answers how many runs left.
+// foundation, king on top, and scores it; answers how many runs left.
 int clearFinishedRuns(Table& table);
 
 class MoveJudge {

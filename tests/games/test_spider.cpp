@@ -183,7 +183,8 @@ TEST(SpiderRuns, AFinishedRunLeavesForTheFirstEmptyFoundation) {
         EXPECT_EQ(clearFinishedRuns(table), row.leaves ? 1 : 0);
         if (row.leaves) {
             EXPECT_EQ(table.pile(T(3)), below) << "the cards under it stay as they were";
-            EXPECT_EQ(table.pile(PileId::foundation(1)), finished);
+            const std::vector<Card> kingOnTop(finished.rbegin(), finished.rend());
+            EXPECT_EQ(table.pile(PileId::foundation(1)), kingOnTop);
             EXPECT_EQ(table.counters.score, score + RunPoints);
         } else {
             EXPECT_EQ(table.pile(T(3)).size(), below.size() + RunLength);
