@@ -489,6 +489,36 @@ TEST(KitDeals, NumbersReplayTheirDeals) {
     EXPECT_NE(number, 0u);
 }
 
+TEST(KitDeals, AnOrderThatIsNoPackIsToldWhatIsWrong) {
+    const std::vector<Card> pack = kit::deals::order(5, 104);
+    std::vector<Card> twice = pack;
+    twice[3] = twice[90];
+    std::vector<Card> outside = pack;
+    outside[0].number = 105;
+    struct Row {
+        const char* name;
+        std::vector<Card> order;
+        std::string says; // empty: accepted
+    };
+    const Row rows[] = {
+        {"two packs", pack, ""},
+        {"one pack short", kit::deals::order(5, 52), "Game: a deal needs 104 cards, got 52"},
+        {"a card twice", twice,
+         "Game: card " + std::to_string(twice[3].number) + " appears twice in the deal"},
+        {"a card past the packs", outside, "Game: card 105 is not a number from 1 to 104"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::string said;
+        try {
+            kit::deals::checkOrder(row.order, 104, "Game");
+        } catch (const std::invalid_argument& e) {
+            said = e.what();
+        }
+        EXPECT_EQ(said, row.says);
+    }
+}
+
 TEST(KitScoring, StandardPoints) {
     struct Row {
         const char* name;
