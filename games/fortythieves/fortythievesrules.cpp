@@ -1,36 +1,17 @@
 #include "games/fortythieves/fortythievesrules.h"
 
+#include "games/kit/dealnumber.h"
 #include "games/kit/rules.h"
 
 #include "engine/cardgeometry.h"
 
 #include <algorithm>
-#include <stdexcept>
-#include <string>
 
 namespace halvane::fortythieves {
 
 namespace {
 
 namespace rules = kit::rules;
-
-void checkOrder(const std::vector<Card>& order) {
-    if (order.size() != PackSize) {
-        throw std::invalid_argument("Forty Thieves: a deal needs 104 cards, got " +
-                                    std::to_string(order.size()));
-    }
-    std::vector<bool> seen(PackSize + 1, false);
-    for (const Card& card : order) {
-        const std::string named = "Forty Thieves: card " + std::to_string(card.number);
-        if (card.number < 1 || card.number > PackSize) {
-            throw std::invalid_argument(named + " is not a number from 1 to 104");
-        }
-        if (seen[std::size_t(card.number)]) {
-            throw std::invalid_argument(named + " appears twice in the deal");
-        }
-        seen[std::size_t(card.number)] = true;
-    }
-}
 
 PileId column(int i) {
     return PileId::tableau(i);
@@ -39,7 +20,7 @@ PileId column(int i) {
 } // namespace
 
 Table dealTable(const std::vector<Card>& order) {
-    checkOrder(order);
+    kit::deals::checkOrder(order, PackSize, "Forty Thieves");
     Table table;
     table.addPile(PileId::stock());
     table.addPile(PileId::waste());

@@ -1,5 +1,7 @@
 #include "games/spider/spiderrules.h"
 
+#include "games/kit/dealnumber.h"
+
 #include "engine/cardgeometry.h"
 
 #include <algorithm>
@@ -12,24 +14,6 @@ namespace {
 
 namespace rules = kit::rules;
 
-void checkOrder(const std::vector<Card>& order) {
-    if (order.size() != PackSize) {
-        throw std::invalid_argument("Spider: a deal needs 104 cards, got " +
-                                    std::to_string(order.size()));
-    }
-    std::vector<bool> seen(PackSize + 1, false);
-    for (const Card& card : order) {
-        const std::string named = "Spider: card " + std::to_string(card.number);
-        if (card.number < 1 || card.number > PackSize) {
-            throw std::invalid_argument(named + " is not a number from 1 to 104");
-        }
-        if (seen[std::size_t(card.number)]) {
-            throw std::invalid_argument(named + " appears twice in the deal");
-        }
-        seen[std::size_t(card.number)] = true;
-    }
-}
-
 PileId column(int i) {
     return PileId::tableau(i);
 }
@@ -41,7 +25,7 @@ Table dealTable(const std::vector<Card>& order, int suits) {
         throw std::invalid_argument("Spider: " + std::to_string(suits) +
                                     " suits is not one of 1, 2 or 4");
     }
-    checkOrder(order);
+    kit::deals::checkOrder(order, PackSize, "Spider");
     Table table;
     table.addPile(PileId::stock());
     for (int i = 0; i < Foundations; ++i) {
