@@ -35,7 +35,8 @@ Table dealTable(const std::vector<Card>& order, int suits) {
         table.addPile(column(i));
     }
     for (int next = 0; next < DealtCards; ++next) {
-        table.cards(column(next % Columns)).push_back(Card::standard(order[next].number));
+        table.cards(column(next % Columns))
+            .push_back(Card::standard(order[std::size_t(next)].number));
     }
     for (int i = 0; i < Columns; ++i) {
         table.cards(column(i)).back().faceUp = true;
