@@ -42,8 +42,10 @@ std::vector<Move> usefulMoves(const Table& table, const RuleSet& rules) {
             continue;
         }
         for (int index = 0; index < int(pile.cards.size()); ++index) {
-            const bool settled = index > 0 && pile.cards[std::size_t(index) - 1].faceUp &&
-                                 pile.id.role == Role::Tableau;
+            // A face-up card under the run is not always built on: where only the top
+            // card moves, or runs must keep one suit, moving off it gains something.
+            const bool settled = index > 0 && pile.id.role == Role::Tableau &&
+                                 rules.canTake(table, pile.id, index - 1);
             for (const Pile& target : table.piles()) {
                 const Move move{pile.id, index, target.id};
                 if (target.id.role == Role::Stock || target.id.role == Role::Waste ||

@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace halvane::klondike {
@@ -400,6 +401,46 @@ TEST(KitHint, NoMovesLeftIsSaidWhenStockAndTableOfferNothing) {
     EXPECT_EQ(bed.frames(), frames) << "nothing to show";
 }
 
+TEST(KitHint, ARunIsLeftOutOnlyWhereItIsBuiltOnTheCardUnderIt) {
+    Table table = dealTable(test::standardOrder(), 1);
+    const auto faceUp = [](std::vector<std::string> names) {
+        std::vector<Card> cards;
+        for (const std::string& name : names) {
+            cards.push_back(cardOf(name));
+            cards.back().faceUp = true;
+        }
+        return cards;
+    };
+    table.cards(T(0)) = faceUp({"9S", "5H"}); // not built on the nine
+    table.cards(T(1)) = faceUp({"6C"});
+    table.cards(T(2)) = faceUp({"6S", "5D"}); // built on the six
+    const kit::RuleSet klondike{
+        [](const Table& t, PileId p, int i) { return MoveJudge(t).canTake(p, i); },
+        [](const Table& t, const Card& c, int n, PileId p) {
+            return MoveJudge(t).canPlace(c, n, p);
+        }};
+    // Where only a top card moves, every face-up card under it looks alike.
+    const kit::RuleSet topOnly{[](const Table& t, PileId p, int i) {
+                                   return p.role == Role::Tableau && i + 1 == int(t.pile(p).size());
+                               },
+                               klondike.canPlace};
+    struct Row {
+        const char* name;
+        const kit::RuleSet& rules;
+        Move move;
+        bool shown;
+    };
+    const Row rows[] = {
+        {"top card only: off a card it is not built on", topOnly, {T(0), 1, T(1)}, true},
+        {"any face-up card: off the card it is built on", klondike, {T(2), 1, T(1)}, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::vector<Move> moves = kit::usefulMoves(table, row.rules);
+        EXPECT_EQ(std::count(moves.begin(), moves.end(), row.move), row.shown ? 1 : 0);
+    }
+}
+
 TEST(KitLayout, TheTableFitsTheWindowItIsGiven) {
     TableTestBed bed;
     bed.deal();
@@ -489,6 +530,36 @@ TEST(KitDeals, NumbersReplayTheirDeals) {
     EXPECT_EQ(bed.kitGame().currentDeal(), 4242u);
     bed.expectEngineMatches(bed.dealtTable(1));
     EXPECT_NE(number, 0u);
+}
+
+TEST(KitDeals, AnOrderThatIsNoPackIsToldWhatIsWrong) {
+    const std::vector<Card> pack = kit::deals::order(5, 104);
+    std::vector<Card> twice = pack;
+    twice[3] = twice[90];
+    std::vector<Card> outside = pack;
+    outside[0].number = 105;
+    struct Row {
+        const char* name;
+        std::vector<Card> order;
+        std::string says; // empty: accepted
+    };
+    const Row rows[] = {
+        {"two packs", pack, ""},
+        {"one pack short", kit::deals::order(5, 52), "Game: a deal needs 104 cards, got 52"},
+        {"a card twice", twice,
+         "Game: card " + std::to_string(twice[3].number) + " appears twice in the deal"},
+        {"a card past the packs", outside, "Game: card 105 is not a number from 1 to 104"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::string said;
+        try {
+            kit::deals::checkOrder(row.order, 104, "Game");
+        } catch (const std::invalid_argument& e) {
+            said = e.what();
+        }
+        EXPECT_EQ(said, row.says);
+    }
 }
 
 TEST(KitScoring, StandardPoints) {
