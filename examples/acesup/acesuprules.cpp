@@ -5,6 +5,7 @@
 namespace acesup {
 
 using halvane::kit::Fan;
+using halvane::kit::Role;
 
 namespace {
 
@@ -28,13 +29,24 @@ Table dealTable(const std::vector<Card>& order) {
     return table;
 }
 
-bool mayDiscard(const Table& table, const Card& card) {
-    const auto tops = table.pilesOf(halvane::kit::Role::Tableau);
-    return std::any_of(tops.begin(), tops.end(), [&](PileId column) {
-        const auto& cards = table.pile(column);
-        return !cards.empty() && cards.back().suit == card.suit &&
-               value(cards.back()) > value(card);
-    });
+bool canTake(const Table& table, PileId pile, int index) {
+    return pile.role == Role::Tableau && index == int(table.pile(pile).size()) - 1;
+}
+
+bool canPlace(const Table& table, const Card& card, int count, PileId pile) {
+    if (count != 1) {
+        return false;
+    }
+    if (pile.role == Role::Tableau) {
+        return table.pile(pile).empty();
+    }
+    // A discard needs a higher card of its suit on top of another column.
+    const auto columns = table.pilesOf(Role::Tableau);
+    return pile == Discards && std::any_of(columns.begin(), columns.end(), [&](PileId column) {
+               const auto& cards = table.pile(column);
+               return !cards.empty() && cards.back().suit == card.suit &&
+                      value(cards.back()) > value(card);
+           });
 }
 
 bool dealRow(Table& table) {

@@ -25,7 +25,11 @@ inline constexpr PileId Discards = PileId::foundation(0);
 // A new game from the 52 cards as they come off the pack: order[0..3] go onto the
 // columns face up, the rest onto the stock with order[4] on top.
 Table dealTable(const std::vector<Card>& order);
-bool mayDiscard(const Table& table, const Card& card);
+// May the player pick up the cards from `index` up? Only a column's top card.
+bool canTake(const Table& table, PileId pile, int index);
+// May `card`, carrying `count` - 1 cards, go onto `pile`?
+bool canPlace(const Table& table, const Card& card, int count, PileId pile);
+// The stock click: one card onto each column; false when the stock is empty.
 bool dealRow(Table& table);
 bool isWon(const Table& table);
 halvane::kit::Layout tableLayout(QSize area);

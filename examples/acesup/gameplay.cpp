@@ -2,8 +2,6 @@
 
 namespace acesup {
 
-using halvane::kit::Role;
-
 GamePlay::GamePlay(QObject* parent) : Game(QStringLiteral("Aces Up"), parent) {}
 
 Table GamePlay::deal(const std::vector<Card>& pack) const {
@@ -15,17 +13,11 @@ halvane::kit::Layout GamePlay::layout(QSize area) const {
 }
 
 bool GamePlay::canTake(const Table& table, PileId pile, int index) const {
-    return pile.role == Role::Tableau && index == int(table.pile(pile).size()) - 1;
+    return acesup::canTake(table, pile, index);
 }
 
 bool GamePlay::canPlace(const Table& table, const Card& card, int count, PileId pile) const {
-    if (count != 1) {
-        return false;
-    }
-    if (pile == Discards) {
-        return mayDiscard(table, card);
-    }
-    return pile.role == Role::Tableau && table.pile(pile).empty();
+    return acesup::canPlace(table, card, count, pile);
 }
 
 bool GamePlay::stockClick(Table& table) const {
