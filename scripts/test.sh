@@ -11,14 +11,47 @@ cmake --preset dev
 cmake --build --preset dev
 ctest --preset dev
 
-# The install tree and the Debian package, as a user or a packager makes them.
+# The install tree and the Debian packages, as a user or a packager makes them: the table
+# with its private libraries in lib/halvane, and what a game author builds against.
 rm -rf build/dev/install-tree
 cmake --install build/dev --prefix build/dev/install-tree
-for f in bin/halvane lib/halvane/games/libklondike.so share/halvane/solitaire.ini \
-         share/halvane/cards/Standard.bmp share/applications/halvane.desktop; do
+for f in bin/halvane lib/halvane/libdorvik.so.0 lib/halvane/libhalvane_com.so \
+         lib/halvane/libhalvane_gdi.so lib/halvane/libhalvane_kit.so.0 \
+         lib/halvane/games/libklondike.so share/halvane/solitaire.ini \
+         share/halvane/cards/Standard.bmp share/applications/halvane.desktop \
+         include/halvane/games/kit/game.h lib/cmake/Halvane/HalvaneConfig.cmake \
+         lib/cmake/Halvane/HalvaneConfigVersion.cmake lib/cmake/Halvane/HalvaneGame.cmake \
+         share/doc/halvane-dev/writing-a-game.md share/doc/halvane-dev/examples/acesup/CMakeLists.txt; do
   [ -e "build/dev/install-tree/$f" ] || { echo "install tree lacks $f"; exit 1; }
 done
+rm -f build/dev/halvane*.deb
 (cd build/dev && cpack -G DEB)
+# Each file in the package it belongs to: dpkg-deb lists them as ./usr/<file>.
+deb_has() {
+  grep -q " \./usr/$2\( \|$\)" <<< "$(dpkg-deb -c "build/dev/$1")" || { echo "$1 lacks $2"; exit 1; }
+}
+deb_lacks() {
+  ! grep -q " \./usr/$2" <<< "$(dpkg-deb -c "build/dev/$1")" || { echo "$1 holds $2"; exit 1; }
+}
+version=$(sed -n 's/^project(Halvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+table=halvane_${version}_$(dpkg --print-architecture).deb
+dev=halvane-dev_${version}_$(dpkg --print-architecture).deb
+for f in bin/halvane lib/halvane/libdorvik.so.0 lib/halvane/libhalvane_kit.so.0 \
+         lib/halvane/games/libklondike.so share/halvane/solitaire.ini; do
+  deb_has "$table" "$f"
+done
+deb_lacks "$table" include/
+for f in include/halvane/games/kit/game.h include/halvane/engine/class1.h \
+         lib/cmake/Halvane/HalvaneConfig.cmake lib/cmake/Halvane/HalvaneGame.cmake \
+         share/doc/halvane-dev/writing-a-game.md; do
+  deb_has "$dev" "$f"
+done
+deb_lacks "$dev" bin/
+dpkg-deb -f "build/dev/$dev" Depends | grep -q "halvane (= $version)" ||
+  { echo "$dev does not depend on halvane $version"; exit 1; }
+
+# A game built out of tree against the install tree, and started by the installed table.
+scripts/example.sh build/dev/install-tree build/dev/example
 
 # Benchmarks print each measurement beside its memcpy baseline, as a ratio.
 for b in build/dev/bin/bench_*; do
