@@ -1,5 +1,7 @@
 #include "games/golf/golfrules.h"
 
+#include "games/kit/dealnumber.h"
+
 #include "games/kit/rules.h"
 
 #include "engine/cardgeometry.h"
@@ -16,25 +18,10 @@ namespace {
 
 namespace rules = kit::rules;
 
-void checkOrder(const std::vector<Card>& order) {
-    if (order.size() != PackSize) {
-        throw std::invalid_argument("Golf: a deal needs 52 cards, got " +
-                                    std::to_string(order.size()));
-    }
-    std::array<bool, PackSize + 1> seen{};
-    for (const Card& card : order) {
-        if (card.number < 1 || card.number > PackSize || seen[std::size_t(card.number)]) {
-            throw std::invalid_argument("Golf: card " + std::to_string(card.number) +
-                                        " is not a card of the pack, or appears twice");
-        }
-        seen[std::size_t(card.number)] = true;
-    }
-}
-
 } // namespace
 
 Table dealTable(const std::vector<Card>& order, bool kingsOpen) {
-    checkOrder(order);
+    kit::deals::checkOrder(order, PackSize, "Golf");
     Table table;
     table.addPile(PileId::stock());
     table.addPile(Heap);

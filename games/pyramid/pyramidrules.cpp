@@ -1,5 +1,7 @@
 #include "games/pyramid/pyramidrules.h"
 
+#include "games/kit/dealnumber.h"
+
 #include "engine/cardgeometry.h"
 
 #include <algorithm>
@@ -10,21 +12,6 @@
 namespace halvane::pyramid {
 
 namespace {
-
-void checkOrder(const std::vector<Card>& order) {
-    if (order.size() != PackSize) {
-        throw std::invalid_argument("Pyramid: a deal needs 52 cards, got " +
-                                    std::to_string(order.size()));
-    }
-    std::array<bool, PackSize + 1> seen{};
-    for (const Card& card : order) {
-        if (card.number < 1 || card.number > PackSize || seen[std::size_t(card.number)]) {
-            throw std::invalid_argument("Pyramid: card " + std::to_string(card.number) +
-                                        " is not a card of the pack, or appears twice");
-        }
-        seen[std::size_t(card.number)] = true;
-    }
-}
 
 bool isPyramid(PileId pile) {
     return pile.role == Role::Tableau && pile.index >= 0 && pile.index < Places;
@@ -55,7 +42,7 @@ Table dealTable(const std::vector<Card>& order, int redealLimit) {
         throw std::invalid_argument("Pyramid: redeal limit " + std::to_string(redealLimit) +
                                     " is below 0");
     }
-    checkOrder(order);
+    kit::deals::checkOrder(order, PackSize, "Pyramid");
     Table table;
     table.addPile(PileId::stock());
     table.addPile(PileId::waste());
