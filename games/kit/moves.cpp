@@ -14,14 +14,14 @@ bool isLegal(const Table& table, const RuleSet& rules, const Move& move) {
                           move.to);
 }
 
-std::optional<Move> safeFoundationMove(const Table& table, const RuleSet& rules) {
+std::optional<Move> safeFoundationMove(const Table& table, const RuleSet& rules, int base) {
     for (const Pile& pile : table.piles()) {
         const Role role = pile.id.role;
         if (pile.cards.empty() || role == Role::Stock || role == Role::Foundation) {
             continue;
         }
         const int top = int(pile.cards.size()) - 1;
-        if (!rules::isSafeToFoundation(table, pile.cards.back())) {
+        if (!rules::isSafeToFoundation(table, pile.cards.back(), base)) {
             continue;
         }
         for (PileId foundation : table.pilesOf(Role::Foundation)) {

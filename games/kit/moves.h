@@ -2,6 +2,7 @@
 // The moves a table offers under a game's rules: whether a move is legal, the safe move
 // to a foundation that autoplay makes, and the useful moves a hint shows.
 
+#include "games/kit/rules.h"
 #include "games/kit/table.h"
 
 #include <functional>
@@ -19,8 +20,10 @@ struct RuleSet {
 bool isLegal(const Table& table, const RuleSet& rules, const Move& move);
 
 // A top card (of any pile but a stock or a foundation) that may go to a foundation and
-// that no other card can still need (rules::isSafeToFoundation), if there is one.
-std::optional<Move> safeFoundationMove(const Table& table, const RuleSet& rules);
+// that no other card can still need (rules::isSafeToFoundation, foundations starting at
+// `base`), if there is one.
+std::optional<Move> safeFoundationMove(const Table& table, const RuleSet& rules,
+                                       int base = kit::rules::Ace);
 
 // Every legal move worth showing: moves to a foundation first, then the others, leaving
 // out a run that already lies on a face-up column card and a whole pile moved to an empty
