@@ -34,6 +34,24 @@ std::optional<Move> safeFoundationMove(const Table& table, const RuleSet& rules,
     return std::nullopt;
 }
 
+namespace {
+
+// Does the run from `index` lie on a face-up column card where the rules would put it
+// anyway? Moving it to a card like that one gains nothing. A run on a card it does not
+// build on (dealt face up, or carried there as in Yukon) is worth moving.
+bool isSettled(const Table& table, const RuleSet& rules, const Pile& pile, int index) {
+    if (pile.id.role != Role::Tableau || index == 0 || !pile.cards[std::size_t(index) - 1].faceUp) {
+        return false;
+    }
+    Table below = table;
+    std::vector<Card>& cards = below.cards(pile.id);
+    cards.erase(cards.begin() + index, cards.end());
+    return rules.canPlace(below, pile.cards[std::size_t(index)], int(pile.cards.size()) - index,
+                          pile.id);
+}
+
+} // namespace
+
 std::vector<Move> usefulMoves(const Table& table, const RuleSet& rules) {
     std::vector<Move> home;
     std::vector<Move> others;
@@ -42,8 +60,7 @@ std::vector<Move> usefulMoves(const Table& table, const RuleSet& rules) {
             continue;
         }
         for (int index = 0; index < int(pile.cards.size()); ++index) {
-            const bool settled = index > 0 && pile.cards[std::size_t(index) - 1].faceUp &&
-                                 pile.id.role == Role::Tableau;
+            const bool settled = isSettled(table, rules, pile, index);
             for (const Pile& target : table.piles()) {
                 const Move move{pile.id, index, target.id};
                 if (target.id.role == Role::Stock || target.id.role == Role::Waste ||

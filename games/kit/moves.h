@@ -26,8 +26,8 @@ std::optional<Move> safeFoundationMove(const Table& table, const RuleSet& rules,
                                        int base = kit::rules::Ace);
 
 // Every legal move worth showing: moves to a foundation first, then the others, leaving
-// out a run that already lies on a face-up column card and a whole pile moved to an empty
-// place, which gain nothing.
+// out a run that already lies on a face-up column card it builds on (by the rules'
+// canPlace) and a whole pile moved to an empty place, which gain nothing.
 std::vector<Move> usefulMoves(const Table& table, const RuleSet& rules);
 
 // The first foundation that takes the top card of `from` (not itself a foundation).

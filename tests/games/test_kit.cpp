@@ -408,6 +408,31 @@ TEST(KitHint, NoMovesLeftIsSaidWhenStockAndTableOfferNothing) {
     EXPECT_EQ(bed.frames(), frames) << "nothing to show";
 }
 
+TEST(KitHint, ARunIsWorthMovingOffACardItDoesNotBuildOn) {
+    // Column 1: 5H dealt face up on 9C; column 2: 6S; column 3: 5D on 6C, where it builds.
+    Table table;
+    const std::vector<std::vector<std::string>> columns = {{"9C", "5H"}, {"6S"}, {"6C", "5D"}};
+    for (int i = 0; i < 3; ++i) {
+        table.addPile(T(i));
+        for (const std::string& name : columns[std::size_t(i)]) {
+            Card card = cardOf(name);
+            card.faceUp = true;
+            table.cards(T(i)).push_back(card);
+        }
+    }
+    const kit::RuleSet rules{
+        [](const Table& x, PileId p, int i) { return MoveJudge(x).canTake(p, i); },
+        [](const Table& x, const Card& c, int n, PileId p) {
+            return MoveJudge(x).canPlace(c, n, p);
+        }};
+    const std::vector<Move> moves = kit::usefulMoves(table, rules);
+    const auto offers = [&](const Move& move) {
+        return std::find(moves.begin(), moves.end(), move) != moves.end();
+    };
+    EXPECT_TRUE(offers({T(0), 1, T(1)})) << "5H off the 9C it does not build on";
+    EXPECT_FALSE(offers({T(2), 1, T(1)})) << "5D from one black six to another";
+}
+
 TEST(KitLayout, TheTableFitsTheWindowItIsGiven) {
     TableTestBed bed;
     bed.deal();
