@@ -18,6 +18,11 @@ inline constexpr std::uint32_t Last = 1000000;
 // distribution can change a deal.
 std::vector<Card> order(std::uint32_t number, int packSize);
 
+// Checks a pack in dealing order before a game deals it: `packSize` cards, each number 1
+// to packSize once. Throws std::invalid_argument saying what is wrong, led by `game`
+// ("Yukon: card 7 appears twice in the deal").
+void checkPack(const std::vector<Card>& order, int packSize, const char* game);
+
 // A deal number from First to Last, seeded from the clock.
 std::uint32_t random();
 

@@ -482,6 +482,37 @@ TEST(KitDeals, NumbersReplayTheirDeals) {
     EXPECT_NE(number, 0u);
 }
 
+TEST(KitDeals, APackIsCheckedBeforeItIsDealt) {
+    struct Row {
+        const char* name;
+        int packSize;
+        std::function<void(std::vector<Card>&)> spoil;
+        const char* messagePart; // none: the pack is sound
+    };
+    const Row rows[] = {
+        {"a whole pack", 52, [](auto&) {}, nullptr},
+        {"two whole packs", 104, [](auto&) {}, nullptr},
+        {"a card short", 52, [](auto& o) { o.pop_back(); }, "needs 52 cards, got 51"},
+        {"a card twice", 52, [](auto& o) { o[3] = o[9]; }, "appears twice"},
+        {"card zero", 52, [](auto& o) { o[0].number = 0; }, "card 0 is not a number from 1 to 52"},
+        {"a second pack card in one pack", 52, [](auto& o) { o[0].number = 60; }, "card 60"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<Card> order = kit::deals::order(7, row.packSize);
+        row.spoil(order);
+        try {
+            kit::deals::checkPack(order, row.packSize, "Patience");
+            EXPECT_EQ(row.messagePart, nullptr) << "no exception";
+        } catch (const std::invalid_argument& e) {
+            ASSERT_NE(row.messagePart, nullptr) << e.what();
+            const std::string what = e.what();
+            EXPECT_EQ(what.rfind("Patience: ", 0), 0u) << what;
+            EXPECT_NE(what.find(row.messagePart), std::string::npos) << what;
+        }
+    }
+}
+
 TEST(KitScoring, StandardPoints) {
     struct Row {
         const char* name;
