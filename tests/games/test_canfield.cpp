@@ -2,6 +2,7 @@
 // stock, autoplay from the base and the table at the smallest window.
 
 #include "dealbuilder.h"
+#include "pilebuilder.h"
 
 #include "games/canfield/canfieldrules.h"
 #include "games/kit/dealnumber.h"
@@ -31,19 +32,9 @@ PileId F(int i) {
     return PileId::foundation(i);
 }
 
-// A Canfield table of base `base` whose piles hold the named cards, bottom first; a
-// name after "-" lies face down. Piles not named are empty; the rules look at faces only.
-Table position(int base, const std::vector<std::pair<PileId, std::vector<std::string>>>& piles,
-               bool partialMoves = false) {
-    Table table = dealTable(standardOrder(), 3, Unlimited, partialMoves);
-    for (PileId id : table.pileIds())
-        table.cards(id).clear();
-    for (const auto& [id, names] : piles)
-        for (const std::string& name : names) {
-            Card card = cardOf(name[0] == '-' ? name.substr(1) : name);
-            card.faceUp = name[0] != '-';
-            table.cards(id).push_back(card);
-        }
+// A Canfield table of base `base` holding only the named cards (the rules look at faces).
+Table position(int base, const test::Piles& piles, bool partialMoves = false) {
+    Table table = test::laidOut(dealTable(standardOrder(), 3, Unlimited, partialMoves), piles);
     table.options[Base] = base;
     return table;
 }
@@ -153,7 +144,7 @@ TEST(CanfieldReserve, FillsEveryEmptyColumnAtOnce) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        std::vector<std::pair<PileId, std::vector<std::string>>> piles = {{R, row.reserve}};
+        test::Piles piles = {{R, row.reserve}};
         for (int i = row.emptyColumns; i < Columns; ++i)
             piles.push_back({T(i), {"QH"}});
         Table table = position(8, piles);
@@ -189,7 +180,7 @@ TEST(CanfieldStock, DrawsThreeAndRedealsAsTheLimitAllows) {
 TEST(CanfieldAutoplay, CountsRanksFromTheBase) {
     struct Row {
         const char* name;
-        std::vector<std::pair<PileId, std::vector<std::string>>> piles;
+        test::Piles piles;
         std::optional<Move> move;
     };
     const Row rows[] = {
@@ -218,16 +209,7 @@ TEST(CanfieldLayout, EveryCardOnTheSmallestTable) {
     // matter here).
     for (int i = 0; i < 25; ++i)
         table.cards(T(3)).push_back(table.pile(T(3))[0]);
-    const QRect inside(QPoint(0, 0), area);
-    std::vector<QRect> piles;
-    for (PileId id : table.pileIds()) {
-        SCOPED_TRACE(id.describe().toStdString());
-        const QRect pile = layout.area(table, id);
-        EXPECT_TRUE(inside.contains(pile)) << "inside 960 x 540";
-        for (const QRect& other : piles)
-            EXPECT_FALSE(pile.intersects(other)) << "no two piles overlap";
-        piles.push_back(pile);
-    }
+    test::expectFits(layout, table, area);
 }
 
 } // namespace

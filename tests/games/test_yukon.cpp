@@ -1,6 +1,7 @@
 // Yukon: the deal, the moves, and the table at the smallest window.
 
 #include "dealbuilder.h"
+#include "pilebuilder.h"
 
 #include "games/kit/dealnumber.h"
 #include "games/kit/moves.h"
@@ -24,27 +25,6 @@ PileId T(int i) {
 }
 PileId F(int i) {
     return PileId::foundation(i);
-}
-
-// A Yukon table whose columns and foundations hold the named cards, bottom first; a name
-// after "-" lies face down. Cards not named are left out: the rules look at faces only.
-Table position(const std::vector<std::vector<std::string>>& columns,
-               const std::vector<std::vector<std::string>>& foundations = {}) {
-    Table table = dealTable(standardOrder());
-    const auto fill = [&](PileId pile, const std::vector<std::string>& names) {
-        std::vector<Card>& cards = table.cards(pile);
-        cards.clear();
-        for (const std::string& name : names) {
-            Card card = cardOf(name[0] == '-' ? name.substr(1) : name);
-            card.faceUp = name[0] != '-';
-            cards.push_back(card);
-        }
-    };
-    for (int i = 0; i < Columns; ++i)
-        fill(T(i), i < int(columns.size()) ? columns[std::size_t(i)] : std::vector<std::string>{});
-    for (std::size_t i = 0; i < foundations.size(); ++i)
-        fill(F(int(i)), foundations[i]);
-    return table;
 }
 
 TEST(YukonDeal, FaceDownTriangleThenFiveFaceUpOnColumnsTwoToSeven) {
@@ -83,14 +63,15 @@ TEST(YukonMoves, AnyFaceUpCardCarriesWhatLiesOnIt) {
         Move move;
         bool legal;
     };
-    const Table table = position({{"-3C", "-JD", "7D", "6S", "9H"},
-                                  {"8C", "7H"},
-                                  {"4C", "7C"},
-                                  {},
-                                  {"KH", "5C", "AC"},
-                                  {"-10C", "2D"},
-                                  {"AS", "3S"}},
-                                 {{"AH", "2H"}, {"AD"}});
+    const Table table =
+        test::laidOut(dealTable(standardOrder()), {{T(0), {"-3C", "-JD", "7D", "6S", "9H"}},
+                                                   {T(1), {"8C", "7H"}},
+                                                   {T(2), {"4C", "7C"}},
+                                                   {T(4), {"KH", "5C", "AC"}},
+                                                   {T(5), {"-10C", "2D"}},
+                                                   {T(6), {"AS", "3S"}},
+                                                   {F(0), {"AH", "2H"}},
+                                                   {F(1), {"AD"}}});
     const Row rows[] = {
         {"black six from a column's middle, a red nine on it, onto a red seven",
          {T(0), 3, T(1)},
@@ -128,18 +109,8 @@ TEST(YukonLayout, EveryCardOnTheSmallestTable) {
         column.push_back(card);
     }
     ASSERT_EQ(column.size(), 24u);
-    const QRect table(QPoint(0, 0), area);
-    for (const Table* t : {&dealt, &tall}) {
-        std::vector<QRect> piles;
-        for (PileId id : t->pileIds()) {
-            SCOPED_TRACE(id.describe().toStdString());
-            const QRect pile = layout.area(*t, id);
-            EXPECT_TRUE(table.contains(pile)) << "inside 960 x 540";
-            for (const QRect& other : piles)
-                EXPECT_FALSE(pile.intersects(other)) << "no two piles overlap";
-            piles.push_back(pile);
-        }
-    }
+    test::expectFits(layout, dealt, area);
+    test::expectFits(layout, tall, area);
     const int top = layout.cardPosition(tall, PileId::tableau(6), 23).y();
     EXPECT_GE(top - layout.cardPosition(tall, PileId::tableau(6), 22).y(), dorvik::card::Strip / 2)
         << "a closed-up fan still shows each rank";
