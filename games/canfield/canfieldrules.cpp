@@ -22,6 +22,13 @@ bool isTop(const std::vector<Card>& cards, int index) {
     return index == int(cards.size()) - 1;
 }
 
+// Does `card` lie in a column above its bottom card? Without partial moves such a card
+// (a column's top card) may go only to a foundation.
+bool isPartOfColumn(const Table& table, const Card& card) {
+    const std::optional<Table::Place> place = table.find(card.number);
+    return place && place->pile.role == Role::Tableau && place->index > 0;
+}
+
 } // namespace
 
 Table dealTable(const std::vector<Card>& order, int drawCount, int redealLimit, bool partialMoves) {
@@ -106,6 +113,9 @@ bool canPlace(const Table& table, const Card& card, int count, PileId pile) {
     case Role::Tableau:
         if (cards.empty()) {
             return table.pile(ReservePile).empty();
+        }
+        if (table.options.at(PartialMoves) == 0 && isPartOfColumn(table, card)) {
+            return false;
         }
         return cards.back().faceUp && buildsDown(cards.back(), card);
     default:

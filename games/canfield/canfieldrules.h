@@ -6,9 +6,9 @@
 //   foundation starts with a card of that rank and builds up by suit, one card at a
 //   time, from king on to ace where the base is not an ace. Foundation cards stay there.
 // - Four columns build down in alternating colours, also round the corner: a king may
-//   lie on an ace. The player moves a column's top card, or the whole column as a unit
-//   onto another; where the deal was made with partial moves, any card of a column with
-//   the cards on it.
+//   lie on an ace. A column moves onto another only whole, as a unit; its top card may
+//   go to a foundation. Where the deal was made with partial moves, any card of a column
+//   moves with the cards on it.
 // - The reserve's top card and the waste's top card may be played. A column left empty
 //   is filled at once from the reserve; once the reserve is empty, an empty column takes
 //   any card or column the player puts there.

@@ -29,7 +29,7 @@ std::vector<kit::SettingChoice> GamePlay::settingChoices() const {
               {tr("&Never"), 0, "redealsNone"}}},
             {"PartialMoves",
              tr("Moving columns"),
-             {{tr("&Whole column or top card"), 0, "wholeColumns"},
+             {{tr("&Whole columns only"), 0, "wholeColumns"},
               {tr("&Any card with the cards on it"), 1, "partialColumns"}}}};
 }
 
@@ -84,9 +84,9 @@ QString GamePlay::instructions() const {
               "over by itself.</li>"
               "<li><b>Columns.</b> Four columns start with one card each. Build them down in "
               "alternating colours, going on from the ace to the king: a red six on a black "
-              "seven, a black king on a red ace. You may move the top card of a column, or "
-              "the whole column onto another (or, if Settings allow, any card with the cards "
-              "on it).</li>"
+              "seven, a black king on a red ace. A column moves onto another only as a whole "
+              "(or, if Settings allow, from any card with the cards on it); its top card may "
+              "go to a foundation.</li>"
               "<li><b>Empty columns.</b> A column left empty is filled at once with the top "
               "card of the reserve. Once the reserve is used up, an empty column takes any "
               "card you put there.</li>"

@@ -84,13 +84,14 @@ TEST(CanfieldMoves, FromTheBaseRoundTheCornerAndWholeColumns) {
         const char* fourthColumn = "JS"; // "": empty
         bool partialMoves = false;
     };
-    // Base eight. Foundations 8D 9D and 8H..KH; columns JC 10D 9S / 10H / QD / the row's;
+    // Base eight. Foundations 8D 9D, 8H..KH and 8S; columns JC 10D 9S / 10H / QD / the row's;
     // the reserve: 2C face down, the row's card on it; the waste: 2S 8C.
     const auto table = [](const Row& row) {
         const std::string top = row.reserveTop, fourth = row.fourthColumn;
         return position(8,
                         {{F(0), {"8D", "9D"}},
                          {F(1), {"8H", "9H", "10H", "JH", "QH", "KH"}},
+                         {F(2), {"8S"}},
                          {T(0), {"JC", "10D", "9S"}},
                          {T(1), {"10H"}},
                          {T(2), {"QD"}},
@@ -102,16 +103,18 @@ TEST(CanfieldMoves, FromTheBaseRoundTheCornerAndWholeColumns) {
     const Row rows[] = {
         {"whole column onto a red queen", {T(0), 0, T(2)}, true},
         {"whole column whose jack does not fit a red ten", {T(0), 0, T(1)}, false},
-        {"top card alone onto a red ten", {T(0), 2, T(1)}, true},
+        {"top card alone onto a red ten", {T(0), 2, T(1)}, false},
+        {"top card alone, partial moves allowed", {T(0), 2, T(1)}, true, "KS", "JS", true},
+        {"top card alone onto its foundation", {T(0), 2, F(2)}, true},
         {"part of a column onto a black jack", {T(0), 1, T(3)}, false},
         {"part of a column, partial moves allowed", {T(0), 1, T(3)}, true, "KS", "JS", true},
         {"two cards onto a foundation", {T(0), 1, F(0)}, false, "KS", "JS", true},
         {"black king from the reserve onto a red ace", {R, 1, T(3)}, true, "KS", "AD"},
         {"red king onto a red ace", {R, 1, T(3)}, false, "KD", "AD"},
         {"ace onto its king on a foundation", {R, 1, F(1)}, true, "AH"},
-        {"base rank onto an empty foundation", {R, 1, F(2)}, true, "8S"},
-        {"nine onto an empty foundation", {R, 1, F(2)}, false, "9C"},
-        {"base rank onto another suit's foundation", {R, 1, F(0)}, false, "8S"},
+        {"base rank onto an empty foundation", {W, 1, F(3)}, true},
+        {"nine onto an empty foundation", {R, 1, F(3)}, false, "9C"},
+        {"base rank onto another suit's foundation", {W, 1, F(0)}, false},
         {"face-down reserve card", {R, 0, T(1)}, false},
         {"empty column while the reserve holds cards", {R, 1, T(3)}, false, "KS", ""},
         {"waste top onto an empty column, reserve used up", {W, 1, T(3)}, true, "", ""},
