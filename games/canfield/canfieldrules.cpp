@@ -111,11 +111,11 @@ bool canPlace(const Table& table, const Card& card, int count, PileId pile) {
         }
         return cards.empty() ? card.rank == table.options.at(Base) : buildsUp(cards.back(), card);
     case Role::Tableau:
-        if (cards.empty()) {
-            return table.pile(ReservePile).empty();
-        }
         if (table.options.at(PartialMoves) == 0 && isPartOfColumn(table, card)) {
             return false;
+        }
+        if (cards.empty()) {
+            return table.pile(ReservePile).empty();
         }
         return cards.back().faceUp && buildsDown(cards.back(), card);
     default:

@@ -119,6 +119,8 @@ TEST(CanfieldMoves, FromTheBaseRoundTheCornerAndWholeColumns) {
         {"empty column while the reserve holds cards", {R, 1, T(3)}, false, "KS", ""},
         {"waste top onto an empty column, reserve used up", {W, 1, T(3)}, true, "", ""},
         {"waste card under its top", {W, 0, T(3)}, false, "", ""},
+        {"top card alone onto an empty column", {T(0), 2, T(3)}, false, "", ""},
+        {"whole column onto an empty column", {T(0), 0, T(3)}, true, "", ""},
         {"foundation card back onto a column", {F(1), 5, T(3)}, false, "", ""},
     };
     for (const Row& row : rows) {
