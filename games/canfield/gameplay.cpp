@@ -29,8 +29,8 @@ std::vector<kit::SettingChoice> GamePlay::settingChoices() const {
               {tr("&Never"), 0, "redealsNone"}}},
             {"PartialMoves",
              tr("Moving columns"),
-             {{tr("&Whole columns only"), 0, "wholeColumns"},
-              {tr("&Any card with the cards on it"), 1, "partialColumns"}}}};
+             {{tr("W&hole columns only"), 0, "wholeColumns"},
+              {tr("&Partly, from any card with the cards on it"), 1, "partialColumns"}}}};
 }
 
 kit::Layout GamePlay::layout(QSize area) const {
