@@ -7,8 +7,6 @@
 #include "games/kit/moves.h"
 #include "games/yukon/yukonrules.h"
 
-#include "engine/cardgeometry.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,7 +15,6 @@
 namespace halvane::yukon {
 namespace {
 
-using klondike::test::cardOf;
 using klondike::test::standardOrder;
 
 PileId T(int i) {
@@ -100,7 +97,8 @@ TEST(YukonLayout, EveryCardOnTheSmallestTable) {
     const kit::Layout layout = tableLayout(area);
     Table dealt = dealTable(kit::deals::order(1, PackSize));
     // Column 7 longer than it can get: six face down, its five dealt face-up cards and
-    // thirteen more (copies of a card from column 2: only the places matter here).
+    // thirteen more (copies of a card from column 2: only the places matter here). With
+    // the foundations at the side it fits without closing up.
     Table tall = dealt;
     auto& column = tall.cards(PileId::tableau(6));
     for (int i = 0; i < 13; ++i) {
@@ -111,9 +109,6 @@ TEST(YukonLayout, EveryCardOnTheSmallestTable) {
     ASSERT_EQ(column.size(), 24u);
     test::expectFits(layout, dealt, area);
     test::expectFits(layout, tall, area);
-    const int top = layout.cardPosition(tall, PileId::tableau(6), 23).y();
-    EXPECT_GE(top - layout.cardPosition(tall, PileId::tableau(6), 22).y(), dorvik::card::Strip / 2)
-        << "a closed-up fan still shows each rank";
 }
 
 } // namespace
