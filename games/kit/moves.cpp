@@ -14,14 +14,14 @@ bool isLegal(const Table& table, const RuleSet& rules, const Move& move) {
                           move.to);
 }
 
-std::optional<Move> safeFoundationMove(const Table& table, const RuleSet& rules) {
+std::optional<Move> safeFoundationMove(const Table& table, const RuleSet& rules, int base) {
     for (const Pile& pile : table.piles()) {
         const Role role = pile.id.role;
         if (pile.cards.empty() || role == Role::Stock || role == Role::Foundation) {
             continue;
         }
         const int top = int(pile.cards.size()) - 1;
-        if (!rules::isSafeToFoundation(table, pile.cards.back())) {
+        if (!rules::isSafeToFoundation(table, pile.cards.back(), base)) {
             continue;
         }
         for (PileId foundation : table.pilesOf(Role::Foundation)) {
@@ -34,6 +34,24 @@ std::optional<Move> safeFoundationMove(const Table& table, const RuleSet& rules)
     return std::nullopt;
 }
 
+namespace {
+
+// Does the run from `index` lie on a face-up column card where the rules would put it
+// anyway? Moving it to a card like that one gains nothing. A run on a card it does not
+// build on (dealt face up, or carried there as in Yukon) is worth moving.
+bool isSettled(const Table& table, const RuleSet& rules, const Pile& pile, int index) {
+    if (pile.id.role != Role::Tableau || index == 0 || !pile.cards[std::size_t(index) - 1].faceUp) {
+        return false;
+    }
+    Table below = table;
+    std::vector<Card>& cards = below.cards(pile.id);
+    cards.erase(cards.begin() + index, cards.end());
+    return rules.canPlace(below, pile.cards[std::size_t(index)], int(pile.cards.size()) - index,
+                          pile.id);
+}
+
+} // namespace
+
 std::vector<Move> usefulMoves(const Table& table, const RuleSet& rules) {
     std::vector<Move> home;
     std::vector<Move> others;
@@ -42,10 +60,7 @@ std::vector<Move> usefulMoves(const Table& table, const RuleSet& rules) {
             continue;
         }
         for (int index = 0; index < int(pile.cards.size()); ++index) {
-            // A face-up card under the run is not always built on: where only the top
-            // card moves, or runs must keep one suit, moving off it gains something.
-            const bool settled = index > 0 && pile.id.role == Role::Tableau &&
-                                 rules.canTake(table, pile.id, index - 1);
+            const bool settled = isSettled(table, rules, pile, index);
             for (const Pile& target : table.piles()) {
                 const Move move{pile.id, index, target.id};
                 if (target.id.role == Role::Stock || target.id.role == Role::Waste ||

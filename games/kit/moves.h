@@ -2,6 +2,7 @@
 // The moves a table offers under a game's rules: whether a move is legal, the safe move
 // to a foundation that autoplay makes, and the useful moves a hint shows.
 
+#include "games/kit/rules.h"
 #include "games/kit/table.h"
 
 #include <functional>
@@ -19,13 +20,14 @@ struct RuleSet {
 bool isLegal(const Table& table, const RuleSet& rules, const Move& move);
 
 // A top card (of any pile but a stock or a foundation) that may go to a foundation and
-// that no other card can still need (rules::isSafeToFoundation), if there is one.
-std::optional<Move> safeFoundationMove(const Table& table, const RuleSet& rules);
+// that no other card can still need (rules::isSafeToFoundation, foundations starting at
+// `base`), if there is one.
+std::optional<Move> safeFoundationMove(const Table& table, const RuleSet& rules,
+                                       int base = kit::rules::Ace);
 
 // Every legal move worth showing: moves to a foundation first, then the others, leaving
-// out a run that already lies on a column card it is built on (one the rules would let
-// the player take together with the run) and a whole pile moved to an empty place, which
-// gain nothing.
+// out a run that already lies on a face-up column card it builds on (by the rules'
+// canPlace) and a whole pile moved to an empty place, which gain nothing.
 std::vector<Move> usefulMoves(const Table& table, const RuleSet& rules);
 
 // The first foundation that takes the top card of `from` (not itself a foundation).

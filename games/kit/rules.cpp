@@ -37,8 +37,13 @@ bool isRun(const std::vector<Card>& cards, int index, Builds builds) {
     return true;
 }
 
-bool isSafeToFoundation(const Table& table, const Card& card) {
-    if (card.rank <= 2) {
+int rankFrom(int base, const Card& card) {
+    return (card.rank - base + 2 * King) % King + 1;
+}
+
+bool isSafeToFoundation(const Table& table, const Card& card, int base) {
+    const int rank = rankFrom(base, card);
+    if (rank <= 2) {
         return true;
     }
     // Highest rank home per suit; a suit with no foundation started counts 0.
@@ -46,12 +51,13 @@ bool isSafeToFoundation(const Table& table, const Card& card) {
     for (PileId id : table.pilesOf(Role::Foundation)) {
         const auto& cards = table.pile(id);
         if (!cards.empty() && cards.back().suit >= 1 && cards.back().suit <= 4) {
-            home[cards.back().suit] = std::max(home[cards.back().suit], int(cards.back().rank));
+            home[cards.back().suit] =
+                std::max(home[cards.back().suit], rankFrom(base, cards.back()));
         }
     }
     for (int suit = 1; suit <= 4; ++suit) {
         const int colour = (suit == 1 || suit == 4) ? 1 : 2;
-        if (colour != card.colour && home[suit] < card.rank - 1) {
+        if (colour != card.colour && home[suit] < rank - 1) {
             return false;
         }
     }

@@ -26,7 +26,11 @@ bool isRun(const std::vector<Card>& cards, int index, Builds builds);
 // May `card` go up to a foundation with no card ever needing it again? Yes when its
 // rank is at most 2, or when every foundation suit of the other colour has reached at
 // least its rank minus 1 (so no card of the other colour could still want to lie on
-// it). Foundations are read by their top cards' suits.
-bool isSafeToFoundation(const Table& table, const Card& card);
+// it). Foundations are read by their top cards' suits. Ranks count from `base`, the
+// rank every foundation starts with (base 8: an eight counts 1, a seven 13).
+bool isSafeToFoundation(const Table& table, const Card& card, int base = Ace);
+
+// The rank of `card` counted from `base`: 1 for the base rank itself, up to 13.
+int rankFrom(int base, const Card& card);
 
 } // namespace halvane::kit::rules

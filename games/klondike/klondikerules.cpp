@@ -13,11 +13,7 @@
 
 namespace halvane::klondike {
 
-namespace {
-
 namespace rules = kit::rules;
-
-} // namespace
 
 Table dealTable(const std::vector<Card>& order, int drawCount, int redealLimit, bool scoring) {
     if (drawCount != 1 && drawCount != 3) {

@@ -282,6 +282,7 @@ TEST(KitAutoplay, SafeOnlyWhenNoCardCanStillNeedIt) {
         std::vector<std::string> home; // foundation tops
         const char* card;
         bool safe;
+        int base = kit::rules::Ace;
     };
     const Row rows[] = {
         {"an ace", {}, "AH", true},
@@ -293,6 +294,14 @@ TEST(KitAutoplay, SafeOnlyWhenNoCardCanStillNeedIt) {
         {"black five, one red suit at three", {"3D", "4H"}, "5C", false},
         {"black five, own colour far ahead does not help", {"KS", "QC", "3D", "3H"}, "5C", false},
         {"king, red queens home", {"QD", "QH"}, "KS", true},
+        {"base eight: an eight", {}, "8H", true, 8},
+        {"base eight: a nine on its eight", {"8H"}, "9H", true, 8},
+        {"base eight: a ten, black nines home", {"9C", "9S"}, "10H", true, 8},
+        {"base eight: a ten, one black suit at its eight", {"8C", "9S"}, "10D", false, 8},
+        {"base eight: an ace, red kings home", {"KD", "KH"}, "AS", true, 8},
+        {"base eight: an ace, a red suit at its queen", {"QD", "KH"}, "AC", false, 8},
+        {"base eight: a seven ends its suit, red sixes home", {"6D", "6H"}, "7S", true, 8},
+        {"base eight: a seven, red kings only", {"KD", "KH"}, "7S", false, 8},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -304,7 +313,7 @@ TEST(KitAutoplay, SafeOnlyWhenNoCardCanStillNeedIt) {
             top.faceUp = true;
             table.cards(PileId::foundation(int(i))).push_back(top);
         }
-        EXPECT_EQ(kit::rules::isSafeToFoundation(table, cardOf(row.card)), row.safe);
+        EXPECT_EQ(kit::rules::isSafeToFoundation(table, cardOf(row.card), row.base), row.safe);
     }
 }
 
