@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <random>
+#include <stdexcept>
 
 namespace halvane::kit::deals {
 
@@ -16,6 +17,26 @@ std::vector<Card> order(std::uint32_t number, int packSize) {
         std::swap(cards[std::size_t(i)], cards[std::size_t(j)]);
     }
     return cards;
+}
+
+void checkPack(const std::vector<Card>& order, int packSize, const std::string& game) {
+    if (int(order.size()) != packSize) {
+        throw std::invalid_argument(game + ": a deal needs " + std::to_string(packSize) +
+                                    " cards, got " + std::to_string(order.size()));
+    }
+    std::vector<bool> seen(std::size_t(packSize) + 1);
+    for (const Card& card : order) {
+        if (card.number < 1 || card.number > packSize) {
+            throw std::invalid_argument(game + ": card " + std::to_string(card.number) +
+                                        " is not a number from 1 to " +
+                                        std::to_string(packSize));
+        }
+        if (seen[std::size_t(card.number)]) {
+            throw std::invalid_argument(game + ": card " + std::to_string(card.number) +
+                                        " appears twice in the deal");
+        }
+        seen[std::size_t(card.number)] = true;
+    }
 }
 
 std::uint32_t random() {

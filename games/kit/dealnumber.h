@@ -5,6 +5,7 @@
 #include "games/kit/card.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace halvane::kit::deals {
@@ -17,6 +18,10 @@ inline constexpr std::uint32_t Last = 1000000;
 // number, with the bounds drawn by our own arithmetic so that no library's
 // distribution can change a deal.
 std::vector<Card> order(std::uint32_t number, int packSize);
+
+// Checks that `order` holds each card 1 to `packSize` once; throws
+// std::invalid_argument naming `game` and what is wrong otherwise.
+void checkPack(const std::vector<Card>& order, int packSize, const std::string& game);
 
 // A deal number from First to Last, seeded from the clock.
 std::uint32_t random();

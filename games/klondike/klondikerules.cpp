@@ -1,40 +1,17 @@
 #include "games/klondike/klondikerules.h"
 
+#include "games/kit/dealnumber.h"
 #include "games/kit/rules.h"
 
 #include "engine/cardgeometry.h"
 
 #include <algorithm>
-#include <array>
 #include <stdexcept>
 #include <string>
 
 namespace halvane::klondike {
 
-namespace {
-
 namespace rules = kit::rules;
-
-void checkOrder(const std::vector<Card>& order) {
-    if (order.size() != PackSize) {
-        throw std::invalid_argument("Klondike: a deal needs 52 cards, got " +
-                                    std::to_string(order.size()));
-    }
-    std::array<bool, PackSize + 1> seen{};
-    for (const Card& card : order) {
-        if (card.number < 1 || card.number > PackSize) {
-            throw std::invalid_argument("Klondike: card " + std::to_string(card.number) +
-                                        " is not a number from 1 to 52");
-        }
-        if (seen[std::size_t(card.number)]) {
-            throw std::invalid_argument("Klondike: card " + std::to_string(card.number) +
-                                        " appears twice in the deal");
-        }
-        seen[std::size_t(card.number)] = true;
-    }
-}
-
-} // namespace
 
 Table dealTable(const std::vector<Card>& order, int drawCount, int redealLimit, bool scoring) {
     if (drawCount != 1 && drawCount != 3) {
@@ -45,7 +22,7 @@ Table dealTable(const std::vector<Card>& order, int drawCount, int redealLimit, 
         throw std::invalid_argument("Klondike: redeal limit " + std::to_string(redealLimit) +
                                     " is below 0");
     }
-    checkOrder(order);
+    kit::deals::checkPack(order, PackSize, "Klondike");
     Table table;
     table.addPile(PileId::stock());
     table.addPile(PileId::waste());
