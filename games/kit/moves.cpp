@@ -4,6 +4,23 @@
 
 namespace halvane::kit {
 
+namespace {
+
+// Does the run from `index` up lie on a column card the rules would let it go onto?
+// Moving it on gains nothing then, unless to a foundation.
+bool liesOnItsBuilder(const Table& table, const RuleSet& rules, const Pile& pile, int index) {
+    if (index == 0 || pile.id.role != Role::Tableau || !pile.cards[std::size_t(index) - 1].faceUp) {
+        return false;
+    }
+    Table without = table;
+    std::vector<Card>& cards = without.cards(pile.id);
+    cards.erase(cards.begin() + index, cards.end());
+    return rules.canPlace(without, pile.cards[std::size_t(index)],
+                          int(pile.cards.size()) - index, pile.id);
+}
+
+} // namespace
+
 bool isLegal(const Table& table, const RuleSet& rules, const Move& move) {
     if (move.from == move.to || !table.has(move.from) || !table.has(move.to) ||
         !rules.canTake(table, move.from, move.index)) {
@@ -42,8 +59,7 @@ std::vector<Move> usefulMoves(const Table& table, const RuleSet& rules) {
             continue;
         }
         for (int index = 0; index < int(pile.cards.size()); ++index) {
-            const bool settled = index > 0 && pile.cards[std::size_t(index) - 1].faceUp &&
-                                 pile.id.role == Role::Tableau;
+            const bool settled = liesOnItsBuilder(table, rules, pile, index);
             for (const Pile& target : table.piles()) {
                 const Move move{pile.id, index, target.id};
                 if (target.id.role == Role::Stock || target.id.role == Role::Waste ||

@@ -23,8 +23,8 @@ bool isLegal(const Table& table, const RuleSet& rules, const Move& move);
 std::optional<Move> safeFoundationMove(const Table& table, const RuleSet& rules);
 
 // Every legal move worth showing: moves to a foundation first, then the others, leaving
-// out a run that already lies on a face-up column card and a whole pile moved to an empty
-// place, which gain nothing.
+// out a run that already lies on a column card it may go onto and a whole pile moved to
+// an empty place, which gain nothing.
 std::vector<Move> usefulMoves(const Table& table, const RuleSet& rules);
 
 // The first foundation that takes the top card of `from` (not itself a foundation).

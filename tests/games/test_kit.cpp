@@ -399,6 +399,30 @@ TEST(KitHint, NoMovesLeftIsSaidWhenStockAndTableOfferNothing) {
     EXPECT_EQ(bed.frames(), frames) << "nothing to show";
 }
 
+TEST(KitHint, ARunOnACardItDoesNotBuildOnIsWorthMoving) {
+    // All face up: 9S 8H | 5C 8D | 9C. The eight of hearts lies on its builder, the eight
+    // of diamonds does not.
+    Table table;
+    const std::vector<std::vector<const char*>> columns = {{"9S", "8H"}, {"5C", "8D"}, {"9C"}};
+    for (int i = 0; i < int(columns.size()); ++i) {
+        table.addPile(T(i));
+        for (const char* name : columns[std::size_t(i)]) {
+            Card card = cardOf(name);
+            card.faceUp = true;
+            table.cards(T(i)).push_back(card);
+        }
+    }
+    const kit::RuleSet rules{
+        [](const Table& t, PileId p, int i) {
+            return kit::rules::isRun(t.pile(p), i, kit::rules::alternateColoursDescending);
+        },
+        [](const Table& t, const Card& card, int, PileId p) {
+            const auto& cards = t.pile(p);
+            return cards.empty() || kit::rules::alternateColoursDescending(cards.back(), card);
+        }};
+    EXPECT_EQ(kit::usefulMoves(table, rules), std::vector<Move>({{T(1), 1, T(2)}}));
+}
+
 TEST(KitLayout, TheTableFitsTheWindowItIsGiven) {
     TableTestBed bed;
     bed.deal();
@@ -446,6 +470,36 @@ TEST(KitDeals, NumbersReplayTheirDeals) {
     EXPECT_EQ(bed.kitGame().currentDeal(), 4242u);
     bed.expectEngineMatches(bed.dealtTable(1));
     EXPECT_NE(number, 0u);
+}
+
+TEST(KitDeals, CheckPackNamesWhatIsWrong) {
+    struct Row {
+        const char* name;
+        std::vector<Card> order;
+        const char* error; // empty: accepted
+    };
+    std::vector<Card> twice = test::standardOrder();
+    twice[5] = twice[4];
+    std::vector<Card> outside = test::standardOrder();
+    outside[0].number = 53;
+    std::vector<Card> shortPack = test::standardOrder();
+    shortPack.pop_back();
+    const Row rows[] = {
+        {"whole pack", test::standardOrder(), ""},
+        {"short pack", shortPack, "Game: a deal needs 52 cards, got 51"},
+        {"card twice", twice, "Game: card 5 appears twice in the deal"},
+        {"card outside the pack", outside, "Game: card 53 is not a number from 1 to 52"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::string error;
+        try {
+            kit::deals::checkPack(row.order, 52, "Game");
+        } catch (const std::invalid_argument& e) {
+            error = e.what();
+        }
+        EXPECT_EQ(error, row.error);
+    }
 }
 
 TEST(KitScoring, StandardPoints) {
