@@ -28,8 +28,7 @@ void checkPack(const std::vector<Card>& order, int packSize, const std::string& 
     for (const Card& card : order) {
         if (card.number < 1 || card.number > packSize) {
             throw std::invalid_argument(game + ": card " + std::to_string(card.number) +
-                                        " is not a number from 1 to " +
-                                        std::to_string(packSize));
+                                        " is not a number from 1 to " + std::to_string(packSize));
         }
         if (seen[std::size_t(card.number)]) {
             throw std::invalid_argument(game + ": card " + std::to_string(card.number) +

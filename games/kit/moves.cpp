@@ -15,8 +15,8 @@ bool liesOnItsBuilder(const Table& table, const RuleSet& rules, const Pile& pile
     Table without = table;
     std::vector<Card>& cards = without.cards(pile.id);
     cards.erase(cards.begin() + index, cards.end());
-    return rules.canPlace(without, pile.cards[std::size_t(index)],
-                          int(pile.cards.size()) - index, pile.id);
+    return rules.canPlace(without, pile.cards[std::size_t(index)], int(pile.cards.size()) - index,
+                          pile.id);
 }
 
 } // namespace
