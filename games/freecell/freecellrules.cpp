@@ -142,13 +142,18 @@ kit::Layout tableLayout(QSize area) {
     const int left = std::clamp((area.width() - width) / 2, 0, 16000);
     const auto column = [&](int i) { return left + i * pitch; };
 
+    // Cells and foundations look alike when empty: the top row parts them in the middle,
+    // as far as the table's margins allow.
+    const int apart = std::min(TopRowShift, left);
+
     kit::Layout layout(area);
     for (int i = 0; i < Cells; ++i) {
-        layout.place(PileId::cell(i), {{column(i), TopMargin}, kit::Fan::None, 0, 0, false, 1});
+        layout.place(PileId::cell(i),
+                     {{column(i) - apart, TopMargin}, kit::Fan::None, 0, 0, false, 1});
     }
     for (int i = 0; i < Foundations; ++i) {
         layout.place(PileId::foundation(i),
-                     {{column(Cells + i), TopMargin}, kit::Fan::None, 0, 0, false, 1});
+                     {{column(Cells + i) + apart, TopMargin}, kit::Fan::None, 0, 0, false, 1});
     }
     for (int i = 0; i < Columns; ++i) {
         layout.place(PileId::tableau(i),

@@ -62,11 +62,13 @@ private:
     const Table& m_table;
 };
 
-// Where the piles lie in a client area of `area`: the four cells at the top left, the
-// four foundations at the top right, the eight columns below, 100 pixels apart (closer
-// on a narrow table, never overlapping) and centred.
+// Where the piles lie in a client area of `area`: the eight columns 100 pixels apart
+// (closer on a narrow table, never overlapping) and centred; above them the four cells
+// at the left and the four foundations at the right, each group moved out by
+// TopRowShift (less where the table has no margin left).
 namespace places {
 inline constexpr int ColumnPitch = 100;
+inline constexpr int TopRowShift = 16;
 inline constexpr int TopMargin = 16;
 inline constexpr int TableauTop = 136;
 } // namespace places
