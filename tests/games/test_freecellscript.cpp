@@ -49,11 +49,17 @@ public:
         const Table& table = m_game.table();
         const int top = int(table.pile(move.from).size()) - 1;
         if (move.index == top && MoveJudge(table).doubleClickTarget(move.from) == move.to) {
+            ++doubleClicks;
             doubleClick(grip(move.from, top));
             return;
         }
+        ++(move.index == top ? cardDrags : runDrags);
         drag(grip(move.from, move.index), dropPoint(move.to));
     }
+
+    int doubleClicks = 0;
+    int cardDrags = 0;
+    int runDrags = 0;
 
 private:
     // On the card's strip, or the middle of its face for a top card.
@@ -126,6 +132,9 @@ TEST(FreeCellScript, ASolvedDealPlayedThroughTheWindowEndsInTheWin) {
         ASSERT_EQ(game->table(), step.after);
     }
     EXPECT_TRUE(game->isWon());
+    EXPECT_GT(player.doubleClicks, 0);
+    EXPECT_GT(player.cardDrags, 0);
+    EXPECT_GT(player.runDrags, 0) << "some moves carry a run";
     EXPECT_GT(gdi::FrameCount(form->hDC()) - frames, 100) << "the win sequence was shown";
     ASSERT_EQ(dialogs.said.size(), 1u);
     EXPECT_TRUE(dialogs.said[0].startsWith(QStringLiteral("Won in %1 moves").arg(solution->size())))
