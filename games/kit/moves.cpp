@@ -53,7 +53,8 @@ std::optional<Move> safeFoundationMove(const Table& table, const RuleSet& rules)
 
 std::vector<Move> usefulMoves(const Table& table, const RuleSet& rules) {
     std::vector<Move> home;
-    std::vector<Move> others;
+    std::vector<Move> ontoCards;
+    std::vector<Move> ontoPlaces;
     for (const Pile& pile : table.piles()) {
         if (pile.id.role == Role::Stock || pile.id.role == Role::Foundation) {
             continue;
@@ -68,13 +69,16 @@ std::vector<Move> usefulMoves(const Table& table, const RuleSet& rules) {
                 }
                 if (target.id.role == Role::Foundation) {
                     home.push_back(move);
-                } else if (!settled && !(index == 0 && target.cards.empty())) {
-                    others.push_back(move);
+                } else if (!settled && !target.cards.empty()) {
+                    ontoCards.push_back(move);
+                } else if (!settled && index > 0) {
+                    ontoPlaces.push_back(move);
                 }
             }
         }
     }
-    home.insert(home.end(), others.begin(), others.end());
+    home.insert(home.end(), ontoCards.begin(), ontoCards.end());
+    home.insert(home.end(), ontoPlaces.begin(), ontoPlaces.end());
     return home;
 }
 

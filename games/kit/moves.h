@@ -22,9 +22,10 @@ bool isLegal(const Table& table, const RuleSet& rules, const Move& move);
 // that no other card can still need (rules::isSafeToFoundation), if there is one.
 std::optional<Move> safeFoundationMove(const Table& table, const RuleSet& rules);
 
-// Every legal move worth showing: moves to a foundation first, then the others, leaving
-// out a run that already lies on a column card it may go onto and a whole pile moved to
-// an empty place, which gain nothing.
+// Every legal move worth showing: moves to a foundation first, then moves onto a card,
+// then moves to an empty place (a free cell, an empty column), leaving out a run that
+// already lies on a column card it may go onto and a whole pile moved to an empty place,
+// which gain nothing.
 std::vector<Move> usefulMoves(const Table& table, const RuleSet& rules);
 
 // The first foundation that takes the top card of `from` (not itself a foundation).
