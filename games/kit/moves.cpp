@@ -4,6 +4,23 @@
 
 namespace halvane::kit {
 
+namespace {
+
+// Does the run from `index` up lie on a column card the rules would let it go onto?
+// Moving it on gains nothing then, unless to a foundation.
+bool liesOnItsBuilder(const Table& table, const RuleSet& rules, const Pile& pile, int index) {
+    if (index == 0 || pile.id.role != Role::Tableau || !pile.cards[std::size_t(index) - 1].faceUp) {
+        return false;
+    }
+    Table without = table;
+    std::vector<Card>& cards = without.cards(pile.id);
+    cards.erase(cards.begin() + index, cards.end());
+    return rules.canPlace(without, pile.cards[std::size_t(index)], int(pile.cards.size()) - index,
+                          pile.id);
+}
+
+} // namespace
+
 bool isLegal(const Table& table, const RuleSet& rules, const Move& move) {
     if (move.from == move.to || !table.has(move.from) || !table.has(move.to) ||
         !rules.canTake(table, move.from, move.index)) {
@@ -34,33 +51,16 @@ std::optional<Move> safeFoundationMove(const Table& table, const RuleSet& rules,
     return std::nullopt;
 }
 
-namespace {
-
-// Does the run from `index` lie on a face-up column card where the rules would put it
-// anyway? Moving it to a card like that one gains nothing. A run on a card it does not
-// build on (dealt face up, or carried there as in Yukon) is worth moving.
-bool isSettled(const Table& table, const RuleSet& rules, const Pile& pile, int index) {
-    if (pile.id.role != Role::Tableau || index == 0 || !pile.cards[std::size_t(index) - 1].faceUp) {
-        return false;
-    }
-    Table below = table;
-    std::vector<Card>& cards = below.cards(pile.id);
-    cards.erase(cards.begin() + index, cards.end());
-    return rules.canPlace(below, pile.cards[std::size_t(index)], int(pile.cards.size()) - index,
-                          pile.id);
-}
-
-} // namespace
-
 std::vector<Move> usefulMoves(const Table& table, const RuleSet& rules) {
     std::vector<Move> home;
-    std::vector<Move> others;
+    std::vector<Move> ontoCards;
+    std::vector<Move> ontoPlaces;
     for (const Pile& pile : table.piles()) {
         if (pile.id.role == Role::Stock || pile.id.role == Role::Foundation) {
             continue;
         }
         for (int index = 0; index < int(pile.cards.size()); ++index) {
-            const bool settled = isSettled(table, rules, pile, index);
+            const bool settled = liesOnItsBuilder(table, rules, pile, index);
             for (const Pile& target : table.piles()) {
                 const Move move{pile.id, index, target.id};
                 if (target.id.role == Role::Stock || target.id.role == Role::Waste ||
@@ -69,13 +69,16 @@ std::vector<Move> usefulMoves(const Table& table, const RuleSet& rules) {
                 }
                 if (target.id.role == Role::Foundation) {
                     home.push_back(move);
-                } else if (!settled && !(index == 0 && target.cards.empty())) {
-                    others.push_back(move);
+                } else if (!settled && !target.cards.empty()) {
+                    ontoCards.push_back(move);
+                } else if (!settled && index > 0) {
+                    ontoPlaces.push_back(move);
                 }
             }
         }
     }
-    home.insert(home.end(), others.begin(), others.end());
+    home.insert(home.end(), ontoCards.begin(), ontoCards.end());
+    home.insert(home.end(), ontoPlaces.begin(), ontoPlaces.end());
     return home;
 }
 

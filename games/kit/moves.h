@@ -25,9 +25,10 @@ bool isLegal(const Table& table, const RuleSet& rules, const Move& move);
 std::optional<Move> safeFoundationMove(const Table& table, const RuleSet& rules,
                                        int base = kit::rules::Ace);
 
-// Every legal move worth showing: moves to a foundation first, then the others, leaving
-// out a run that already lies on a face-up column card it builds on (by the rules'
-// canPlace) and a whole pile moved to an empty place, which gain nothing.
+// Every legal move worth showing: moves to a foundation first, then moves onto a card,
+// then moves to an empty place (a free cell, an empty column), leaving out a run that
+// already lies on a column card it may go onto and a whole pile moved to an empty place,
+// which gain nothing.
 std::vector<Move> usefulMoves(const Table& table, const RuleSet& rules);
 
 // The first foundation that takes the top card of `from` (not itself a foundation).

@@ -7,7 +7,6 @@
 #include "engine/cardgeometry.h"
 
 #include <algorithm>
-#include <array>
 #include <stdexcept>
 #include <string>
 

@@ -16,17 +16,20 @@
 
 namespace halvane::klondike::test {
 
-HostWindow::HostWindow(const QImage& sheet, const QVariantMap& gameSettings) {
+HostWindow::HostWindow(const QImage& sheet, const QVariantMap& gameSettings,
+                       const GameEntry& game) {
     QFile ini(m_home.filePath("solitaire.ini"));
     if (!m_home.isValid() || !QDir(m_home.path()).mkpath("cards") ||
         !sheet.save(m_home.filePath("cards/Test.bmp"), "BMP") || !ini.open(QIODevice::WriteOnly)) {
         throw std::runtime_error("cannot write the table folder");
     }
-    ini.write("[Decks]\r\nTest=Test.bmp\r\n-\r\n[Games]\r\nKlondike=Klondike\r\n-\r\n"
-              "[Current Deck]\r\nTest.bmp\r\n[Current Game]\r\nKlondike=Klondike\r\n"
+    const QByteArray entry = (game.name + '=' + game.plugin).toLatin1();
+    ini.write("[Decks]\r\nTest=Test.bmp\r\n-\r\n[Games]\r\n" + entry + "\r\n-\r\n" +
+              "[Current Deck]\r\nTest.bmp\r\n[Current Game]\r\n" + entry + "\r\n" +
               "[WebSite]\r\n\r\n[Card Back]\r\n 1 \r\n\r\n");
     ini.close();
-    QSettings settings(m_home.filePath("gamedata/Klondike/settings.ini"), QSettings::IniFormat);
+    QSettings settings(m_home.filePath("gamedata/" + game.name + "/settings.ini"),
+                       QSettings::IniFormat);
     for (auto it = gameSettings.begin(); it != gameSettings.end(); ++it) {
         settings.setValue(it.key(), it.value());
     }

@@ -1,8 +1,9 @@
 #pragma once
 // The real table window for the plug-in tests: a table folder (HALVANE_HOME) holding the
-// test deck and a solitaire.ini that chooses it and Klondike, and Form1 on the real
-// engine opened there as the program opens it. What the window would tell the user is
-// recorded; the colour chooser answers the test bed's table colour; no file is chosen.
+// test deck and a solitaire.ini that chooses it and one game (Klondike unless told
+// otherwise), and Form1 on the real engine opened there as the program opens it. What the window
+// would tell the user is recorded; the colour chooser answers the test bed's table colour; no file
+// is chosen.
 
 #include "host/errorreporter.h"
 #include "host/filechooser.h"
@@ -19,9 +20,17 @@ namespace halvane::klondike::test {
 
 class HostWindow {
 public:
-    // Writes the table folder with `sheet` as its deck; `gameSettings` go to Klondike's
-    // settings file there. Throws std::runtime_error when the folder cannot be written.
-    explicit HostWindow(const QImage& sheet, const QVariantMap& gameSettings = {});
+    // A game as solitaire.ini lists it: the name shown, the plug-in's name.
+    struct GameEntry {
+        QString name;
+        QString plugin;
+    };
+
+    // Writes the table folder with `sheet` as its deck and `game` as the only and current
+    // game; `gameSettings` go to the game's settings file there. Throws
+    // std::runtime_error when the folder cannot be written.
+    explicit HostWindow(const QImage& sheet, const QVariantMap& gameSettings = {},
+                        const GameEntry& game = {"Klondike", "Klondike"});
     ~HostWindow();
 
     // A new window on the folder: started, shown, its first paint and the table refresh

@@ -450,6 +450,36 @@ TEST(KitHint, ARunIsLeftOutOnlyWhereItIsBuiltOnTheCardUnderIt) {
     }
 }
 
+TEST(KitHint, MovesOntoCardsComeBeforeMovesToEmptyPlaces) {
+    // An empty cell, then columns all face up: 9S 8H | 5C 8D | 9C. The eight of hearts
+    // lies on its builder, the eight of diamonds does not; onto the nine of clubs comes
+    // before into the cell.
+    Table table;
+    table.addPile(PileId::cell(0));
+    const std::vector<std::vector<const char*>> columns = {{"9S", "8H"}, {"5C", "8D"}, {"9C"}};
+    for (int i = 0; i < int(columns.size()); ++i) {
+        table.addPile(T(i));
+        for (const char* name : columns[std::size_t(i)]) {
+            Card card = cardOf(name);
+            card.faceUp = true;
+            table.cards(T(i)).push_back(card);
+        }
+    }
+    const kit::RuleSet rules{
+        [](const Table& t, PileId p, int i) {
+            return kit::rules::isRun(t.pile(p), i, kit::rules::alternateColoursDescending);
+        },
+        [](const Table& t, const Card& card, int count, PileId p) {
+            const auto& cards = t.pile(p);
+            if (p.role == Role::Cell) {
+                return cards.empty() && count == 1;
+            }
+            return cards.empty() || kit::rules::alternateColoursDescending(cards.back(), card);
+        }};
+    EXPECT_EQ(kit::usefulMoves(table, rules),
+              std::vector<Move>({{T(1), 1, T(2)}, {T(1), 1, PileId::cell(0)}}));
+}
+
 TEST(KitLayout, TheTableFitsTheWindowItIsGiven) {
     TableTestBed bed;
     bed.deal();
