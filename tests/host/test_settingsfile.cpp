@@ -635,7 +635,12 @@ TEST_F(SettingsFileTest, ShippedTemplateReadsAndWritesBackByteForByte) {
 
     EXPECT_EQ(settings.DeckFiles,
               QStringList({"Standard.bmp", "FourColour.bmp", "LargeIndex.bmp"}));
-    EXPECT_EQ(settings.GamePlugins, QStringList({"Klondike"}));
+    EXPECT_EQ(settings.GameNames,
+              QStringList({"Klondike", "FreeCell", "Spider", "Yukon", "Golf", "Pyramid",
+                           "Forty Thieves", "Baker's Dozen", "Canfield"}));
+    EXPECT_EQ(settings.GamePlugins,
+              QStringList({"Klondike", "FreeCell", "Spider", "Yukon", "Golf", "Pyramid",
+                           "FortyThieves", "BakersDozen", "Canfield"}));
     EXPECT_EQ(settings.CurrentDeckFile, "Standard.bmp");
     EXPECT_EQ(settings.CurrentGameName, "Klondike");
     EXPECT_EQ(settings.CurrentGamePlugin, "Klondike");
