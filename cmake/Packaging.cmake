@@ -11,7 +11,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Desktop card table for patience games")
 set(CPACK_PACKAGE_DESCRIPTION
     "Halvane is a full-screen card table for single-player patience games. It offers\
  a choice of decks with a live preview, eight card backs, a choice of games and a\
- background colour of your own. Games are plug-ins; Klondike comes with the table.")
+ background colour of your own. Games are plug-ins; Klondike, FreeCell, Spider, Yukon,\
+ Golf, Pyramid, Forty Thieves, Baker's Dozen and Canfield come with the table.")
 set(CPACK_PACKAGE_CONTACT "Halvane developers <dev@halvane.example>")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "halvane")
 set(CPACK_STRIP_FILES ON)

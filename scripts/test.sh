@@ -24,6 +24,14 @@ for f in bin/halvane lib/halvane/libdorvik.so.0 lib/halvane/libhalvane_com.so \
          share/doc/halvane-dev/writing-a-game.md share/doc/halvane-dev/examples/acesup/CMakeLists.txt; do
   [ -e "build/dev/install-tree/$f" ] || { echo "install tree lacks $f"; exit 1; }
 done
+# Every game the shipped settings list, with its description file.
+games=(klondike freecell spider yukon golf pyramid fortythieves bakersdozen canfield)
+for game in "${games[@]}"; do
+  f=lib/halvane/games/lib$game.so
+  [ -e "build/dev/install-tree/$f" ] || { echo "install tree lacks $f"; exit 1; }
+done
+[ "$(ls build/dev/install-tree/share/halvane/games/*.gme | wc -l)" -eq "${#games[@]}" ] ||
+  { echo "install tree lacks a game description file"; exit 1; }
 rm -f build/dev/halvane*.deb
 (cd build/dev && cpack -G DEB)
 # Each file in the package it belongs to: dpkg-deb lists them as ./usr/<file>.
@@ -37,8 +45,11 @@ version=$(sed -n 's/^project(Halvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 table=halvane_${version}_$(dpkg --print-architecture).deb
 dev=halvane-dev_${version}_$(dpkg --print-architecture).deb
 for f in bin/halvane lib/halvane/libdorvik.so.0 lib/halvane/libhalvane_kit.so.0 \
-         lib/halvane/games/libklondike.so share/halvane/solitaire.ini; do
+         share/halvane/solitaire.ini; do
   deb_has "$table" "$f"
+done
+for game in "${games[@]}"; do
+  deb_has "$table" "lib/halvane/games/lib$game.so"
 done
 deb_lacks "$table" include/
 for f in include/halvane/games/kit/game.h include/halvane/engine/class1.h \
