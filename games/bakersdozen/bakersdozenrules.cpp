@@ -45,8 +45,7 @@ bool MoveJudge::canPlace(const Card& card, int count, PileId pile) const {
     const auto& cards = m_table.pile(pile);
     switch (pile.role) {
     case Role::Foundation:
-        return cards.empty() ? card.rank == rules::Ace
-                             : rules::sameSuitAscending(cards.back(), card);
+        return rules::goesOnFoundation(cards, card, count);
     case Role::Tableau:
         return !cards.empty() && rules::anySuitDescending(cards.back(), card);
     default:

@@ -86,11 +86,7 @@ bool MoveJudge::canPlace(const Card& card, int count, PileId pile) const {
     const auto& cards = m_table.pile(pile);
     switch (pile.role) {
     case Role::Foundation:
-        if (count != 1) {
-            return false;
-        }
-        return cards.empty() ? card.rank == rules::Ace
-                             : rules::sameSuitAscending(cards.back(), card);
+        return rules::goesOnFoundation(cards, card, count);
     case Role::Cell:
         return count == 1 && cards.empty();
     case Role::Tableau:

@@ -25,6 +25,13 @@ bool sameColourDescending(const Card& under, const Card& over) {
     return under.colour == over.colour && over.rank == under.rank - 1;
 }
 
+bool goesOnFoundation(const std::vector<Card>& foundation, const Card& card, int count) {
+    if (count != 1) {
+        return false;
+    }
+    return foundation.empty() ? card.rank == Ace : sameSuitAscending(foundation.back(), card);
+}
+
 bool isRun(const std::vector<Card>& cards, int index, Builds builds) {
     if (index < 0 || index >= int(cards.size())) {
         return false;

@@ -18,6 +18,10 @@ bool sameSuitDescending(const Card& under, const Card& over);
 bool anySuitDescending(const Card& under, const Card& over);
 bool sameColourDescending(const Card& under, const Card& over);
 
+// May `count` cards led by `card` go up onto `foundation` (its cards, bottom first)? One
+// card at a time: an ace on an empty foundation, else the next rank of the top card's suit.
+bool goesOnFoundation(const std::vector<Card>& foundation, const Card& card, int count);
+
 using Builds = bool (*)(const Card& under, const Card& over);
 // Are the cards from `index` to the top all face up and each built on the one below by
 // `builds`? False for an index outside the cards.
