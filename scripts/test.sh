@@ -9,7 +9,8 @@ export QT_QPA_PLATFORM=offscreen
 
 cmake --preset dev
 cmake --build --preset dev
-ctest --preset dev
+# The tests share no files, ports or displays, so they run side by side.
+ctest --preset dev --parallel "$(nproc)"
 
 # The install tree and the Debian packages, as a user or a packager makes them: the table
 # with its private libraries in lib/halvane, and what a game author builds against.
@@ -76,7 +77,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 cmake --preset asan
 cmake --build --preset asan
-ctest --preset asan
+ctest --preset asan --parallel "$(nproc)"
 
 # Every fuzz target for about 30 seconds; any finding fails the run.
 scripts/fuzz.sh
