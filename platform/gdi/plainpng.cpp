@@ -13,8 +13,6 @@ namespace {
 
 constexpr char kSignature[] = "\x89PNG\r\n\x1a\n";
 constexpr qsizetype kSignatureSize = 8;
-// The largest picture taken this way: four times the largest shipped sheet and more.
-constexpr qint64 kMostPixels = qint64(1) << 26;
 
 struct Chunk {
     QByteArrayView type;
@@ -106,7 +104,7 @@ private:
 
 } // namespace
 
-std::optional<QImage> PlainPng::decode(const QByteArray& file) {
+std::optional<QImage> PlainPng::decode(const QByteArray& file, QSize expected) {
     if (file.size() < kSignatureSize || std::memcmp(file.constData(), kSignature, 8) != 0)
         return std::nullopt;
     const std::optional<std::vector<Chunk>> chunks = chunksOf(file);
@@ -118,7 +116,7 @@ std::optional<QImage> PlainPng::decode(const QByteArray& file) {
     const auto height = qFromBigEndian<quint32>(header + 4);
     const bool plain = header[8] == 8 && header[9] == 2 && header[10] == 0 && header[11] == 0 &&
                        header[12] == 0;
-    if (!plain || width == 0 || height == 0 || qint64(width) * height > kMostPixels)
+    if (!plain || QSize(int(qMin(width, 0x7fffffffu)), int(qMin(height, 0x7fffffffu))) != expected)
         return std::nullopt;
 
     QImage image(int(width), int(height), QImage::Format_RGB32);

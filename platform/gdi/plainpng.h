@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 
 #include <optional>
 
@@ -15,10 +16,11 @@ namespace gdi {
 class PlainPng {
 public:
     // The picture in `file` (a whole PNG file) as Format_RGB32, or nullopt when the file is
-    // not of the plain kind or is broken: a chunk cut short, a bad header, compressed rows
-    // that fail their checksum, too few or too many rows, a filtered row. The chunks' own
-    // checksums are not read: the rows' checksum covers every pixel.
-    static std::optional<QImage> decode(const QByteArray& file);
+    // not of the plain kind, is not of the `expected` size (checked before any pixel is
+    // made), or is broken: a chunk cut short, a bad header, compressed rows that fail
+    // their checksum, too few or too many rows, a filtered row. The chunks' own checksums
+    // are not read: the rows' checksum covers every pixel.
+    static std::optional<QImage> decode(const QByteArray& file, QSize expected);
 };
 
 } // namespace gdi

@@ -25,14 +25,6 @@ void setAside(const QString& file, const QString& fault) {
     std::fflush(stderr);
 }
 
-QString wrongSize(QSize size, QSize wanted) {
-    return QStringLiteral("it is %1 x %2 pixels, not %3 x %4")
-        .arg(size.width())
-        .arg(size.height())
-        .arg(wanted.width())
-        .arg(wanted.height());
-}
-
 } // namespace
 
 QString ScaledPicture::largerPath(const QString& path, int scale) {
@@ -56,12 +48,9 @@ QImage ScaledPicture::load(const QString& path, const QByteArray& bmp, int scale
         setAside(larger, fault);
         return enlarged();
     }
-    if (std::optional<QImage> plain = PlainPng::decode(*file)) {
-        if (plain->size() == wanted)
-            return std::move(*plain);
-        setAside(larger, wrongSize(plain->size(), wanted));
-        return enlarged();
-    }
+    // A picture of another size is left to the general reader, which names its size.
+    if (std::optional<QImage> plain = PlainPng::decode(*file, wanted))
+        return std::move(*plain);
     QBuffer buffer(&*file);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "png");
@@ -73,7 +62,11 @@ QImage ScaledPicture::load(const QString& path, const QByteArray& bmp, int scale
         return enlarged();
     }
     if (size != wanted) {
-        setAside(larger, wrongSize(size, wanted));
+        setAside(larger, QStringLiteral("it is %1 x %2 pixels, not %3 x %4")
+                             .arg(size.width())
+                             .arg(size.height())
+                             .arg(wanted.width())
+                             .arg(wanted.height()));
         return enlarged();
     }
     QImage image = reader.read();

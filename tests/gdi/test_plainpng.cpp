@@ -66,7 +66,7 @@ TEST(PlainPng, DecodesEveryPixel) {
         SCOPED_TRACE(testing::Message() << parts << " IDAT chunks");
         Png png;
         png.idatChunks = parts;
-        const std::optional<QImage> image = PlainPng::decode(png.file());
+        const std::optional<QImage> image = PlainPng::decode(png.file(), QSize(kWidth, kHeight));
         ASSERT_TRUE(image);
         ASSERT_EQ(image->size(), QSize(kWidth, kHeight));
         EXPECT_EQ(image->format(), QImage::Format_RGB32);
@@ -132,6 +132,13 @@ const Refused kRefused[] = {
          png.header.replace(0, 4, bigEndian(0));
          return png.file();
      }},
+    {"OtherSizeThanExpected",
+     [] {
+         Png png;
+         png.header.replace(0, 8, bigEndian(kHeight) + bigEndian(kWidth));
+         png.rows = QByteArray(kWidth * (kHeight * 3 + 1), '\0');
+         return png.file();
+     }},
     {"HugeClaim",
      [] {
          Png png;
@@ -143,7 +150,7 @@ const Refused kRefused[] = {
 class PlainPngRefuses : public testing::TestWithParam<Refused> {};
 
 TEST_P(PlainPngRefuses, LeavesItToTheGeneralDecoder) {
-    EXPECT_FALSE(PlainPng::decode(GetParam().file()));
+    EXPECT_FALSE(PlainPng::decode(GetParam().file(), QSize(kWidth, kHeight)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Gdi, PlainPngRefuses, testing::ValuesIn(kRefused),
