@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${HALVANE_FUZZ_SECONDS:-30}
-targets=(settings descriptions bmp engine variant)
+targets=(settings descriptions bmp png engine variant)
 
 cmake --preset fuzz
 cmake --build --preset fuzz

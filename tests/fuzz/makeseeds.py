@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Writes the hand-made seed pictures of corpus/bmp (one tiny picture of each kind the
-loader reads) and the byte seeds of corpus/engine and corpus/variant. The files are
+loader reads), the PNG seeds of corpus/png and the byte seeds of corpus/engine and
+corpus/variant. The files are
 checked in; run this only to change them."""
 import os
 import random
 import struct
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 WIDTH, HEIGHT = 7, 5
@@ -71,6 +73,18 @@ SEEDS = {
 }
 
 
+def png(width, height, row_filter=0):
+    """An 8-bit RGB PNG whose rows all carry `row_filter` (0: the plain kind)."""
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+    rows = b"".join(bytes([row_filter]) + bytes((x * 40 + y * 7) & 255 for x in range(width * 3))
+                    for y in range(height))
+    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+            chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+
+
 def write(folder, name, data):
     path = os.path.join(HERE, "corpus", folder)
     os.makedirs(path, exist_ok=True)
@@ -81,6 +95,9 @@ def write(folder, name, data):
 def main():
     for name, data in SEEDS.items():
         write("bmp", name, data)
+    write("png", "plain-3x2", png(3, 2))
+    write("png", "plain-17x5", png(17, 5))
+    write("png", "filtered-4x4", png(4, 4, row_filter=1))
     generator = random.Random(7)
     for i in range(4):
         write("engine", "calls%d" % i, bytes(generator.randrange(256) for _ in range(200)))
