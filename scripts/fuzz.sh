@@ -12,7 +12,8 @@ seconds=${HALVANE_FUZZ_SECONDS:-30}
 targets=(settings descriptions bmp png engine variant)
 
 cmake --preset fuzz
-cmake --build --preset fuzz
+# Build exactly the targets run below, so that a new target cannot be run unbuilt.
+cmake --build --preset fuzz --target "${targets[@]/#/fuzz_}"
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
