@@ -171,7 +171,7 @@ void TableWidget::coverAtLeast(QSize deviceSize) {
     const QSize wanted = size.expandedTo(m_surface.size()).expandedTo(QSize(m_scale, m_scale));
     if (wanted == m_surface.size())
         return;
-    QImage grown(wanted, QImage::Format_RGB32);
+    QImage grown = gdi::NewSurfaceImage(wanted);
     grown.fill(Qt::white);
     if (!m_surface.isNull()) {
         QPainter painter(&grown);

@@ -10,10 +10,24 @@ DeviceContext::DeviceContext(HBITMAP handle, Bitmap* bitmap, int compatibleScale
 DeviceContext::DeviceContext(WindowTarget* target) : m_target(target) {}
 
 QImage* DeviceContext::surface() const {
+    if (m_bitmap)
+        m_bitmap->pixels();
+    return unpreparedSurface();
+}
+
+QImage* DeviceContext::unpreparedSurface() const {
     QImage* image = m_target ? &m_target->surface() : (m_bitmap ? &m_bitmap->image : nullptr);
     if (!image || image->isNull() || image->depth() != 32)
         return nullptr;
     return image;
+}
+
+void DeviceContext::prepareWrite(const QRect& deviceRect) const {
+    if (m_target || !m_bitmap)
+        return;
+    if (deviceRect.contains(m_bitmap->image.rect()))
+        m_bitmap->blackPending = false;
+    m_bitmap->pixels();
 }
 
 int DeviceContext::scale() const {

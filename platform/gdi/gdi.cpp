@@ -51,12 +51,16 @@ struct Surface {
     }
 };
 
-Surface surfaceOf(HDC hdc) {
+// Pixels that are `Prepared` may be read and written; `Unprepared` ones only measured, or
+// written after DeviceContext::prepareWrite().
+enum class Pixels { Prepared, Unprepared };
+
+Surface surfaceOf(HDC hdc, Pixels pixels = Pixels::Prepared) {
     DeviceContext* dc = table().dc(hdc);
     if (!dc)
         return {};
     const int scale = dc->scale();
-    QImage* image = dc->surface();
+    QImage* image = pixels == Pixels::Prepared ? dc->surface() : dc->unpreparedSurface();
     if (scale < 1 || scale > kMaxTableScale)
         image = nullptr;
     return {image, scale, dc};
@@ -102,11 +106,13 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
     const int scale = like->compatibleScale();
     if (!sizeAllowed(width, height, scale))
         return 0;
-    QImage image(width * scale, height * scale, QImage::Format_RGB32);
+    QImage image = NewSurfaceImage(QSize(width * scale, height * scale));
     if (image.isNull()) // out of memory
         return 0;
-    image.fill(0xFF000000u);
-    return adoptImage(std::move(image), scale);
+    const HBITMAP bitmap = adoptImage(std::move(image), scale);
+    if (bitmap != 0)
+        table().bitmap(bitmap)->blackPending = true;
+    return bitmap;
 }
 
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ obj) {
@@ -124,14 +130,15 @@ bool DeleteDC(HDC hdc) {
 bool BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int x1, int y1, std::uint32_t rop) {
     if (rop != SRCCOPY || cx < 0 || cy < 0)
         return false;
-    const Surface to = surfaceOf(dst);
     const Surface from = surfaceOf(src);
+    const Surface to = surfaceOf(dst, Pixels::Unprepared);
     if (!to.image || !from.image)
         return false;
     const BlockCopy copy =
         BlockCopy::plan(to.tableSize(), {x, y}, {cx, cy}, from.tableSize(), {x1, y1});
     if (copy.isEmpty())
         return true;
+    to.context->prepareWrite(copy.scaled(to.scale).destinationRect());
     copy.run(*to.image, to.scale, *from.image, from.scale);
     to.context->addDirty(copy.scaled(to.scale).destinationRect());
     return true;
@@ -186,12 +193,12 @@ COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
 }
 
 QSize GetSurfaceSize(HDC hdc) {
-    const Surface surface = surfaceOf(hdc);
+    const Surface surface = surfaceOf(hdc, Pixels::Unprepared);
     return surface.image ? surface.tableSize() : QSize();
 }
 
 int GetSurfaceScale(HDC hdc) {
-    const Surface surface = surfaceOf(hdc);
+    const Surface surface = surfaceOf(hdc, Pixels::Unprepared);
     return surface.image ? surface.scale : 0;
 }
 

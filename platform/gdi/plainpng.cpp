@@ -1,5 +1,7 @@
 #include "platform/gdi/plainpng.h"
 
+#include "platform/gdi/gdi.h"
+
 #include <QtEndian>
 
 #include <zlib.h>
@@ -119,7 +121,7 @@ std::optional<QImage> PlainPng::decode(const QByteArray& file, QSize expected) {
     if (!plain || QSize(int(qMin(width, 0x7fffffffu)), int(qMin(height, 0x7fffffffu))) != expected)
         return std::nullopt;
 
-    QImage image(int(width), int(height), QImage::Format_RGB32);
+    QImage image = NewSurfaceImage(expected);
     if (image.isNull())
         return std::nullopt;
     Rows rows(*chunks);

@@ -1,5 +1,6 @@
 #include "platform/gdi/scaledpicture.h"
 
+#include "platform/gdi/gdi.h"
 #include "platform/gdi/pictureloader.h"
 #include "platform/gdi/plainpng.h"
 #include "platform/gdi/regularfile.h"
@@ -80,7 +81,7 @@ QImage ScaledPicture::load(const QString& path, const QByteArray& bmp, int scale
 
 QImage ScaledPicture::enlarge(const QImage& sheet, int scale) {
     const QImage from = sheet.convertToFormat(QImage::Format_RGB32);
-    QImage to(from.width() * scale, from.height() * scale, QImage::Format_RGB32);
+    QImage to = NewSurfaceImage(from.size() * scale);
     if (to.isNull())
         return to;
     const std::size_t rowBytes = std::size_t(to.width()) * sizeof(QRgb);
