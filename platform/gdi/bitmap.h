@@ -4,6 +4,7 @@
 #include "platform/gdi/gdi.h"
 
 #include <QImage>
+#include <QRegion>
 
 namespace gdi {
 
@@ -16,20 +17,16 @@ struct Bitmap {
     // The memory context the bitmap is selected into, 0 when free. The stock bitmap is
     // held by any number of contexts and keeps 0 here.
     HDC selectedInto = 0;
-    // A new bitmap is black, but its pixels are made black at their first use rather than
-    // when it is made, and not at all when that use writes every one of them: the
-    // full-screen surfaces made at start-up are copied over or drawn on later, and
-    // clearing them first cost the start as much as drawing the table.
-    bool blackPending = false;
+    // A new bitmap is black, but its pixels are made black where and when they are first
+    // read, and not at all where they are first overwritten: the full-screen surfaces made
+    // at start-up are copied over or drawn on in parts later, and clearing them first cost
+    // the start as much as drawing the table. Device pixels.
+    QRegion blackPending;
 
-    // The pixels, made black first while that is pending.
-    QImage& pixels() {
-        if (blackPending) {
-            image.fill(0xFF000000u);
-            blackPending = false;
-        }
-        return image;
-    }
+    // Readies `area` (device pixels) to be read or partly written: black where pending.
+    void prepareRead(const QRect& area);
+    // Readies `area` to be written in full: nothing of it needs to be black first.
+    void prepareOverwrite(const QRect& area) { blackPending -= area; }
 };
 
 } // namespace gdi

@@ -11,7 +11,7 @@ DeviceContext::DeviceContext(WindowTarget* target) : m_target(target) {}
 
 QImage* DeviceContext::surface() const {
     if (m_bitmap)
-        m_bitmap->pixels();
+        m_bitmap->prepareRead(m_bitmap->image.rect());
     return unpreparedSurface();
 }
 
@@ -22,12 +22,14 @@ QImage* DeviceContext::unpreparedSurface() const {
     return image;
 }
 
-void DeviceContext::prepareWrite(const QRect& deviceRect) const {
-    if (m_target || !m_bitmap)
-        return;
-    if (deviceRect.contains(m_bitmap->image.rect()))
-        m_bitmap->blackPending = false;
-    m_bitmap->pixels();
+void DeviceContext::prepareRead(const QRect& deviceRect) const {
+    if (m_bitmap)
+        m_bitmap->prepareRead(deviceRect);
+}
+
+void DeviceContext::prepareOverwrite(const QRect& deviceRect) const {
+    if (m_bitmap)
+        m_bitmap->prepareOverwrite(deviceRect);
 }
 
 int DeviceContext::scale() const {

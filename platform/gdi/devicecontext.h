@@ -26,12 +26,13 @@ public:
     // is null or not 32 bits a pixel. Asked afresh each call, since a window may replace
     // its image between calls.
     QImage* surface() const;
-    // The same pixels, of which a new bitmap's may not be black yet: for a caller that
-    // reads only their size, or that calls prepareWrite() before it writes.
+    // The same pixels, of which a new bitmap's may not all be black yet: for a caller that
+    // reads only their size, or that readies the part it uses with the calls below.
     QImage* unpreparedSurface() const;
-    // Readies the selected bitmap for a write of every pixel in `deviceRect`: a pending
-    // black is dropped when the write covers the whole bitmap, and made otherwise.
-    void prepareWrite(const QRect& deviceRect) const;
+    // Readies `deviceRect` of the selected bitmap to be read (see Bitmap::blackPending).
+    void prepareRead(const QRect& deviceRect) const;
+    // Readies `deviceRect` of the selected bitmap to be written in full.
+    void prepareOverwrite(const QRect& deviceRect) const;
 
     // Device pixels per table pixel of the surface drawn on now: the window's, or the
     // selected bitmap's.

@@ -52,7 +52,7 @@ struct Surface {
 };
 
 // Pixels that are `Prepared` may be read and written; `Unprepared` ones only measured, or
-// written after DeviceContext::prepareWrite().
+// used in the part readied by DeviceContext::prepareRead() or prepareOverwrite().
 enum class Pixels { Prepared, Unprepared };
 
 Surface surfaceOf(HDC hdc, Pixels pixels = Pixels::Prepared) {
@@ -111,7 +111,7 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
         return 0;
     const HBITMAP bitmap = adoptImage(std::move(image), scale);
     if (bitmap != 0)
-        table().bitmap(bitmap)->blackPending = true;
+        table().bitmap(bitmap)->blackPending = QRegion(0, 0, width * scale, height * scale);
     return bitmap;
 }
 
@@ -130,7 +130,7 @@ bool DeleteDC(HDC hdc) {
 bool BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int x1, int y1, std::uint32_t rop) {
     if (rop != SRCCOPY || cx < 0 || cy < 0)
         return false;
-    const Surface from = surfaceOf(src);
+    const Surface from = surfaceOf(src, Pixels::Unprepared);
     const Surface to = surfaceOf(dst, Pixels::Unprepared);
     if (!to.image || !from.image)
         return false;
@@ -138,7 +138,10 @@ bool BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int x1, int y1, std:
         BlockCopy::plan(to.tableSize(), {x, y}, {cx, cy}, from.tableSize(), {x1, y1});
     if (copy.isEmpty())
         return true;
-    to.context->prepareWrite(copy.scaled(to.scale).destinationRect());
+    // The source first: it may be the destination itself.
+    const QRect read(copy.sourceTopLeft() * from.scale, copy.destinationRect().size() * from.scale);
+    from.context->prepareRead(read);
+    to.context->prepareOverwrite(copy.scaled(to.scale).destinationRect());
     copy.run(*to.image, to.scale, *from.image, from.scale);
     to.context->addDirty(copy.scaled(to.scale).destinationRect());
     return true;
@@ -172,18 +175,20 @@ COLORREF SetDCBrushColor(HDC hdc, COLORREF color) {
 }
 
 COLORREF GetPixel(HDC hdc, int x, int y) {
-    const Surface surface = surfaceOf(hdc);
+    const Surface surface = surfaceOf(hdc, Pixels::Unprepared);
     if (!surface.image || !surface.holds(x, y))
         return CLR_INVALID;
     const int s = surface.scale;
+    surface.context->prepareRead(QRect(x * s, y * s, 1, 1));
     return toColor(reinterpret_cast<const QRgb*>(surface.image->constScanLine(y * s))[x * s]);
 }
 
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
-    const Surface surface = surfaceOf(hdc);
+    const Surface surface = surfaceOf(hdc, Pixels::Unprepared);
     if (!surface.image || !surface.holds(x, y))
         return CLR_INVALID;
     const int s = surface.scale;
+    surface.context->prepareOverwrite(QRect(x * s, y * s, s, s));
     for (int row = 0; row < s; ++row) {
         auto* line = reinterpret_cast<QRgb*>(surface.image->scanLine(y * s + row)) + x * s;
         std::fill(line, line + s, toPixel(color));

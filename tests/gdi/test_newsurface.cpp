@@ -21,6 +21,11 @@ QRgb pattern(int x, int y) {
     return 0xFF000000u | QRgb(0x10 + x) << 16 | QRgb(0x40 + y) << 8 | 0x99u;
 }
 
+// After the picture's top-left 4 x 5 pixels are copied to (3, 2).
+QRgb partCopied(int x, int y) {
+    return x >= 3 && x < 7 && y >= 2 && y < 7 ? pattern(x - 3, y - 2) : kBlack;
+}
+
 // The first uses of a new kWidth x kHeight bitmap, and what each table pixel reads then.
 struct FirstUse {
     const char* name;
@@ -44,8 +49,14 @@ const FirstUse kFirstUses[] = {
      [](int x, int y) { return pattern(x + 2, y + 1); }},
     {"PartCopiedOver",
      [](HDC bitmap, HDC picture) { BitBlt(bitmap, 3, 2, 4, 5, picture, 0, 0, SRCCOPY); },
+     partCopied},
+    {"PartCopiedThenMovedOverlappingWithinItself",
+     [](HDC bitmap, HDC picture) {
+         BitBlt(bitmap, 3, 2, 4, 5, picture, 0, 0, SRCCOPY);
+         BitBlt(bitmap, 5, 4, 6, 5, bitmap, 3, 2, SRCCOPY);
+     },
      [](int x, int y) {
-         return x >= 3 && x < 7 && y >= 2 && y < 7 ? pattern(x - 3, y - 2) : kBlack;
+         return x >= 5 && x < 11 && y >= 4 && y < 9 ? partCopied(x - 2, y - 2) : partCopied(x, y);
      }},
     {"CopiedOntoItself",
      [](HDC bitmap, HDC) { BitBlt(bitmap, 0, 0, kWidth, kHeight, bitmap, 1, 1, SRCCOPY); },
