@@ -2,9 +2,9 @@
 // A bitmap of the handle table: its pixels and the context it is selected into.
 
 #include "platform/gdi/gdi.h"
+#include "platform/gdi/pendingblack.h"
 
 #include <QImage>
-#include <QRegion>
 
 namespace gdi {
 
@@ -17,16 +17,13 @@ struct Bitmap {
     // The memory context the bitmap is selected into, 0 when free. The stock bitmap is
     // held by any number of contexts and keeps 0 here.
     HDC selectedInto = 0;
-    // A new bitmap is black, but its pixels are made black where and when they are first
-    // read, and not at all where they are first overwritten: the full-screen surfaces made
-    // at start-up are copied over or drawn on in parts later, and clearing them first cost
-    // the start as much as drawing the table. Device pixels.
-    QRegion blackPending;
+    // A new bitmap is black, though its pixels are made so only where first read.
+    PendingBlack blackPending;
 
-    // Readies `area` (device pixels) to be read or partly written: black where pending.
-    void prepareRead(const QRect& area);
-    // Readies `area` to be written in full: nothing of it needs to be black first.
-    void prepareOverwrite(const QRect& area) { blackPending -= area; }
+    // Readies `area` (device pixels) to be read or partly written.
+    void prepareRead(const QRect& area) { blackPending.prepareRead(image, area); }
+    // Readies `area` to be written in full.
+    void prepareOverwrite(const QRect& area) { blackPending.prepareOverwrite(image, area); }
 };
 
 } // namespace gdi

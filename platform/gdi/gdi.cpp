@@ -111,7 +111,7 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
         return 0;
     const HBITMAP bitmap = adoptImage(std::move(image), scale);
     if (bitmap != 0)
-        table().bitmap(bitmap)->blackPending = QRegion(0, 0, width * scale, height * scale);
+        table().bitmap(bitmap)->blackPending = PendingBlack(QSize(width * scale, height * scale));
     return bitmap;
 }
 

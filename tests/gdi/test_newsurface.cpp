@@ -13,17 +13,19 @@ namespace {
 
 using test::MemorySurface;
 
-constexpr int kWidth = 12;
-constexpr int kHeight = 9;
+// Large enough for several tiles of pending black at every scale, with copies across their
+// edges.
+constexpr int kWidth = 50;
+constexpr int kHeight = 40;
 constexpr QRgb kBlack = 0xFF000000u;
 
 QRgb pattern(int x, int y) {
     return 0xFF000000u | QRgb(0x10 + x) << 16 | QRgb(0x40 + y) << 8 | 0x99u;
 }
 
-// After the picture's top-left 4 x 5 pixels are copied to (3, 2).
+// After the picture's top-left 25 x 20 pixels are copied to (20, 15).
 QRgb partCopied(int x, int y) {
-    return x >= 3 && x < 7 && y >= 2 && y < 7 ? pattern(x - 3, y - 2) : kBlack;
+    return x >= 20 && x < 45 && y >= 15 && y < 35 ? pattern(x - 20, y - 15) : kBlack;
 }
 
 // The first uses of a new kWidth x kHeight bitmap, and what each table pixel reads then.
@@ -48,22 +50,22 @@ const FirstUse kFirstUses[] = {
      },
      [](int x, int y) { return pattern(x + 2, y + 1); }},
     {"PartCopiedOver",
-     [](HDC bitmap, HDC picture) { BitBlt(bitmap, 3, 2, 4, 5, picture, 0, 0, SRCCOPY); },
+     [](HDC bitmap, HDC picture) { BitBlt(bitmap, 20, 15, 25, 20, picture, 0, 0, SRCCOPY); },
      partCopied},
     {"PartCopiedThenMovedOverlappingWithinItself",
      [](HDC bitmap, HDC picture) {
-         BitBlt(bitmap, 3, 2, 4, 5, picture, 0, 0, SRCCOPY);
-         BitBlt(bitmap, 5, 4, 6, 5, bitmap, 3, 2, SRCCOPY);
+         BitBlt(bitmap, 20, 15, 25, 20, picture, 0, 0, SRCCOPY);
+         BitBlt(bitmap, 27, 24, 23, 16, bitmap, 20, 15, SRCCOPY);
      },
      [](int x, int y) {
-         return x >= 5 && x < 11 && y >= 4 && y < 9 ? partCopied(x - 2, y - 2) : partCopied(x, y);
+         return x >= 27 && y >= 24 ? partCopied(x - 7, y - 9) : partCopied(x, y);
      }},
     {"CopiedOntoItself",
      [](HDC bitmap, HDC) { BitBlt(bitmap, 0, 0, kWidth, kHeight, bitmap, 1, 1, SRCCOPY); },
      [](int, int) { return kBlack; }},
     {"OnePixelSet",
-     [](HDC bitmap, HDC) { SetPixel(bitmap, 5, 4, RGB(0x99, 0x40, 0x10)); },
-     [](int x, int y) { return x == 5 && y == 4 ? 0xFF994010u : kBlack; }},
+     [](HDC bitmap, HDC) { SetPixel(bitmap, 33, 31, RGB(0x99, 0x40, 0x10)); },
+     [](int x, int y) { return x == 33 && y == 31 ? 0xFF994010u : kBlack; }},
     {"FloodFilledFromACorner",
      [](HDC bitmap, HDC) {
          SetDCBrushColor(bitmap, RGB(0, 0, 0xFF));
