@@ -4,6 +4,7 @@
 
 #include "platform/gdi/gdi.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace halvane::kit {
@@ -31,9 +32,9 @@ void TableMirror::redraw(std::int32_t hdc, const TableBackground& background, co
         throw std::length_error("game kit: more piles than the engine has spare slots");
     }
     background.clear(hdc);
-    // Parks every slot and arms the snapshot; the copy taken here shows the bare window.
+    // Parks every slot and arms the snapshot: the first card dealt copies the cleared
+    // window to the table copy before it draws there too. Markers draw on both.
     m_engine.SetDefaultValues();
-    m_engine.TakeScreenShot(hdc);
     for (std::int16_t card = 1; card <= LastThrown; ++card) {
         m_engine.SetCardDisabled(card, com::True);
     }
@@ -63,6 +64,11 @@ void TableMirror::redraw(std::int32_t hdc, const TableBackground& background, co
             m_engine.SetCardDisabled(card.number, boolean(!pickable));
         }
     }
+    // No card took the snapshot: the table copy must still lose the last table's cards.
+    const bool noCards = std::all_of(piles.begin(), piles.end(),
+                                     [](const Pile& pile) { return pile.cards.empty(); });
+    if (noCards)
+        m_engine.TakeScreenShot(hdc);
 }
 
 std::optional<PileId> TableMirror::markerPile(const Table& table, int card) {

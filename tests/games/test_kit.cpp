@@ -546,6 +546,48 @@ TEST(KitMirror, ACardOfAnotherPileCoversOnlyWhenTheGameSaysSo) {
     }
 }
 
+TEST(KitMirror, TheTableCopyHoldsWhatTheWindowShows) {
+    // The engine's ReDraw puts the table copy back on the window (a paint does so): what
+    // a redraw drew over an earlier table must come back exactly, with nothing of that
+    // earlier table in it.
+    struct Row {
+        const char* name;
+        std::vector<Card> cards; // onto the first of two piles; the second stays empty
+    };
+    const Row rows[] = {
+        {"no cards, only markers", {}},
+        {"cards beside a marker", {cardOf("KS"), cardOf("AC")}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TableTestBed bed;
+        Table table;
+        table.addPile(T(0));
+        table.addPile(T(1));
+        for (Card card : row.cards) {
+            card.faceUp = true;
+            table.cards(T(0)).push_back(card);
+        }
+        kit::Layout layout;
+        layout.place(T(0), {{100, 100}, kit::Fan::Down});
+        layout.place(T(1), {{300, 100}, kit::Fan::None});
+        layout.place(T(2), {{500, 100}, kit::Fan::None});
+        const kit::TableMirror::Look look{layout, [](PileId) { return short(2); },
+                                          [](PileId, int) { return true; }, {}};
+        kit::TableMirror mirror(bed.engine());
+        Table earlier = table;
+        earlier.addPile(T(2));
+        earlier.cards(T(2)).push_back(cardOf("QH"));
+        mirror.redraw(bed.hdc(), kit::TableBackground(), earlier, look);
+        mirror.redraw(bed.hdc(), kit::TableBackground(), table, look);
+        const QImage drawn = gdi::SurfaceImage(bed.hdc());
+        bed.clearWindow();
+        ASSERT_FALSE(samePicture(gdi::SurfaceImage(bed.hdc()), drawn)) << "nothing was drawn";
+        bed.engine().ReDraw(bed.hdc());
+        EXPECT_TRUE(samePicture(gdi::SurfaceImage(bed.hdc()), drawn));
+    }
+}
+
 TEST(KitDeals, NumbersReplayTheirDeals) {
     EXPECT_EQ(kit::deals::order(123, 52), kit::deals::order(123, 52));
     EXPECT_NE(kit::deals::order(123, 52), kit::deals::order(124, 52));
