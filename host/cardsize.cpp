@@ -40,4 +40,8 @@ int tableScale(int choice, QSize screenDevicePixels) {
     return gdi::AutomaticTableScale(screenDevicePixels);
 }
 
+int storedTableScale(const QString& installDir) {
+    return tableScale(load(installDir), gdi::ScreenDevicePixels());
+}
+
 } // namespace halvane::cardsize

@@ -26,4 +26,7 @@ void save(const QString& installDir, int choice);
 // for Automatic the largest that leaves at least 960 x 540 table pixels.
 int tableScale(int choice, QSize screenDevicePixels);
 
+// The table scale the stored choice gives on this screen: the one the table starts at.
+int storedTableScale(const QString& installDir);
+
 } // namespace halvane::cardsize

@@ -59,8 +59,7 @@ Form1::Form1(std::unique_ptr<dorvik::_Class1> engine, ErrorReporter& errors, Col
         throw std::invalid_argument("Form1 needs an engine object");
     // The scale the stored card size gives, before the table's surface is made: made at
     // another scale, a screen-sized surface would be made twice on the way to the table.
-    gdi::SetTableScale(
-        cardsize::tableScale(cardsize::load(InstallDir::path()), gdi::ScreenDevicePixels()));
+    gdi::SetTableScale(cardsize::storedTableScale(InstallDir::path()));
     m_table = new TableWidget(*this, this);
     setCentralWidget(m_table);
     setFocusProxy(m_table); // giving the window the focus gives it to the table

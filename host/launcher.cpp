@@ -1,6 +1,7 @@
 #include "host/launcher.h"
 
 #include "engine/class1.h"
+#include "host/cardsize.h"
 #include "host/colordialogchooser.h"
 #include "host/dialogs/failurereport.h"
 #include "host/dialogs/qtfilechooser.h"
@@ -8,7 +9,9 @@
 #include "host/installdir.h"
 #include "host/messageboxreporter.h"
 #include "host/pluginfolders.h"
+#include "host/settingsfile.h"
 #include "host/shutdownsignals.h"
+#include "platform/gdi/gdi.h"
 
 #include <QApplication>
 #include <QDir>
@@ -74,6 +77,23 @@ std::optional<QString> Launcher::prepare(const QString& exeDir, ErrorReporter& e
 
 namespace {
 
+// Starts reading the deck picture the table is about to load, so that it is decoded while
+// the window is built. Anything wrong is left to the table's own start, which reads the
+// same settings and tells; a name the engine would refuse is not read at all.
+void prefetchDeck(const QString& installDir) {
+    try {
+        HostSettings settings;
+        std::int16_t cardBack = 0;
+        LoadSettings(InstallDir::settingsFile(installDir), settings, cardBack);
+        const QString file = settings.CurrentDeckFile;
+        if (file.isEmpty() || QFileInfo(file).fileName() != file)
+            return;
+        gdi::PrefetchPicture(installDir + QStringLiteral("/cards/") + file,
+                             cardsize::storedTableScale(installDir));
+    } catch (...) {
+    }
+}
+
 // Ends the event loop once the table has been shown. The form asks for its refresh at the
 // table's first paint or at the resize before it, so a call queued at that paint and
 // queueing another in turn runs after the refresh; that one asks for a paint of the
@@ -130,8 +150,10 @@ int Launcher::run() {
     const QString exeDir = QCoreApplication::applicationDirPath();
     QApplication::setWindowIcon(programIcon(exeDir));
     MessageBoxReporter errors;
-    if (!prepare(exeDir, errors))
+    const std::optional<QString> installDir = prepare(exeDir, errors);
+    if (!installDir)
         return 1;
+    prefetchDeck(*installDir);
     ColorDialogChooser colors;
     QtFileChooser files;
     Form1 form(std::make_unique<dorvik::Class1>(), errors, colors, files);

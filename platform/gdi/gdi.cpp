@@ -4,6 +4,7 @@
 #include "platform/gdi/floodfill.h"
 #include "platform/gdi/handletable.h"
 #include "platform/gdi/pictureloader.h"
+#include "platform/gdi/pictureprefetch.h"
 #include "platform/gdi/scaledpicture.h"
 #include "platform/gdi/windowtarget.h"
 
@@ -226,7 +227,9 @@ long FrameCount(HDC hdc) {
     return context ? context->frames() : 0;
 }
 
-HBITMAP LoadPicture(const QString& path, int scale) {
+namespace {
+
+void checkPictureScale(const QString& path, int scale) {
     if (scale < 1 || scale > kMaxTableScale)
         throw Error(QStringLiteral("Cannot load picture \"%1\" at scale %2: the scale is not "
                                    "1 to %3")
@@ -234,9 +237,28 @@ HBITMAP LoadPicture(const QString& path, int scale) {
                         .arg(scale)
                         .arg(kMaxTableScale)
                         .toStdString());
+}
+
+// The pixels LoadPicture makes a bitmap of; touches no handle, so a prefetch runs it too.
+QImage loadPictureImage(const QString& path, int scale) {
     const QByteArray bytes = PictureLoader::read(path);
-    const HBITMAP bitmap = scale == 1 ? adoptImage(PictureLoader::decode(bytes, path))
-                                      : adoptImage(ScaledPicture::load(path, bytes, scale), scale);
+    return scale == 1 ? PictureLoader::decode(bytes, path)
+                      : ScaledPicture::load(path, bytes, scale);
+}
+
+} // namespace
+
+void PrefetchPicture(const QString& path, int scale) {
+    if (scale >= 1 && scale <= kMaxTableScale)
+        PicturePrefetch::start(path, scale, loadPictureImage);
+}
+
+HBITMAP LoadPicture(const QString& path, int scale) {
+    checkPictureScale(path, scale);
+    std::optional<QImage> image = PicturePrefetch::take(path, scale);
+    if (!image)
+        image = loadPictureImage(path, scale);
+    const HBITMAP bitmap = adoptImage(std::move(*image), scale);
     if (bitmap == 0)
         throw Error(QStringLiteral("Cannot load picture \"%1\": picture too large")
                         .arg(path)

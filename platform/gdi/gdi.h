@@ -130,6 +130,13 @@ long FrameCount(HDC hdc);
 // on standard error. Throws gdi::Error for a scale outside 1 to 4.
 HBITMAP LoadPicture(const QString& path, int scale = 1);
 
+// Starts reading and decoding the picture LoadPicture(path, scale) loads on a thread of its
+// own, so that it is ready once the caller has built its windows; the next LoadPicture of
+// that path and scale takes it (or the error it met) from there. Only the file is read
+// ahead: a later LoadPicture of another path or scale loads as ever, and a later prefetch
+// replaces this one. A scale outside 1 to 4 starts nothing.
+void PrefetchPicture(const QString& path, int scale);
+
 // A new bitmap of `scale` holding a copy of `image` (device pixels; tests and tools build
 // pictures this way); 0 for a null image, one larger than CreateCompatibleBitmap allows,
 // a scale outside 1 to 4 or a size that is not a multiple of the scale.

@@ -572,8 +572,8 @@ TEST(KitMirror, TheTableCopyHoldsWhatTheWindowShows) {
         layout.place(T(0), {{100, 100}, kit::Fan::Down});
         layout.place(T(1), {{300, 100}, kit::Fan::None});
         layout.place(T(2), {{500, 100}, kit::Fan::None});
-        const kit::TableMirror::Look look{layout, [](PileId) { return short(2); },
-                                          [](PileId, int) { return true; }, {}};
+        const kit::TableMirror::Look look{
+            layout, [](PileId) { return short(2); }, [](PileId, int) { return true; }, {}};
         kit::TableMirror mirror(bed.engine());
         Table earlier = table;
         earlier.addPile(T(2));

@@ -57,14 +57,11 @@ const FirstUse kFirstUses[] = {
          BitBlt(bitmap, 20, 15, 25, 20, picture, 0, 0, SRCCOPY);
          BitBlt(bitmap, 27, 24, 23, 16, bitmap, 20, 15, SRCCOPY);
      },
-     [](int x, int y) {
-         return x >= 27 && y >= 24 ? partCopied(x - 7, y - 9) : partCopied(x, y);
-     }},
+     [](int x, int y) { return x >= 27 && y >= 24 ? partCopied(x - 7, y - 9) : partCopied(x, y); }},
     {"CopiedOntoItself",
      [](HDC bitmap, HDC) { BitBlt(bitmap, 0, 0, kWidth, kHeight, bitmap, 1, 1, SRCCOPY); },
      [](int, int) { return kBlack; }},
-    {"OnePixelSet",
-     [](HDC bitmap, HDC) { SetPixel(bitmap, 33, 31, RGB(0x99, 0x40, 0x10)); },
+    {"OnePixelSet", [](HDC bitmap, HDC) { SetPixel(bitmap, 33, 31, RGB(0x99, 0x40, 0x10)); },
      [](int x, int y) { return x == 33 && y == 31 ? 0xFF994010u : kBlack; }},
     {"FloodFilledFromACorner",
      [](HDC bitmap, HDC) {

@@ -1,0 +1,132 @@
+// Pictures read ahead: the next load of the same path and scale takes what was read (the
+// picture, or the error met), once; every other load reads as ever. And LoadPicture after
+// PrefetchPicture gives what it gives without.
+
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/pictureprefetch.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <stdexcept>
+
+namespace gdi {
+namespace {
+
+std::atomic<int> loads{0};
+
+// A 1 x 1 picture whose pixel tells the scale it was read at; "missing" throws.
+QImage fakeLoad(const QString& path, int scale) {
+    ++loads;
+    if (path.endsWith(QStringLiteral("missing")))
+        throw Error("cannot read " + path.toStdString());
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.fill(QRgb(0xFF000000u | unsigned(scale)));
+    return image;
+}
+
+struct Take {
+    const char* name;
+    const char* prefetched;
+    int prefetchScale;
+    const char* taken;
+    int takeScale;
+    const char* error; // what the take throws, or nullptr
+    bool found;        // whether the take gives the picture read ahead
+};
+
+void PrintTo(const Take& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class ReadAhead : public testing::TestWithParam<Take> {};
+
+TEST_P(ReadAhead, OnlyTheSamePathAndScaleTakeIt) {
+    const Take& row = GetParam();
+    loads = 0;
+    PicturePrefetch::start(QString::fromLatin1(row.prefetched), row.prefetchScale, fakeLoad);
+    const QString taken = QString::fromLatin1(row.taken);
+    if (row.error) {
+        try {
+            PicturePrefetch::take(taken, row.takeScale);
+            ADD_FAILURE() << "the take should have thrown";
+        } catch (const Error& e) {
+            EXPECT_STREQ(e.what(), row.error);
+        }
+    } else {
+        const std::optional<QImage> picture = PicturePrefetch::take(taken, row.takeScale);
+        ASSERT_EQ(picture.has_value(), row.found);
+        if (picture) {
+            EXPECT_EQ(picture->pixel(0, 0), 0xFF000000u | unsigned(row.takeScale));
+        }
+    }
+    if (row.found || row.error) {
+        EXPECT_FALSE(PicturePrefetch::take(taken, row.takeScale)) << "taken a second time";
+    }
+    // Taken or not, the file was read ahead exactly once.
+    try {
+        PicturePrefetch::take(QString::fromLatin1(row.prefetched), row.prefetchScale);
+    } catch (const Error&) {
+    }
+    EXPECT_EQ(loads, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gdi, ReadAhead,
+    testing::Values(Take{"SamePathAndScale", "deck", 2, "deck", 2, nullptr, true},
+                    Take{"AnotherScale", "deck", 2, "deck", 1, nullptr, false},
+                    Take{"AnotherPath", "deck", 1, "other", 1, nullptr, false},
+                    Take{"ErrorGivenToTheSameLoad", "missing", 3, "missing", 3,
+                         "cannot read missing", false},
+                    Take{"ErrorKeptFromAnotherLoad", "missing", 3, "missing", 2, nullptr, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReadAhead, ALaterPrefetchReplacesAnEarlierOne) {
+    PicturePrefetch::start(QStringLiteral("first"), 1, fakeLoad);
+    PicturePrefetch::start(QStringLiteral("second"), 1, fakeLoad);
+    EXPECT_FALSE(PicturePrefetch::take(QStringLiteral("first"), 1));
+    EXPECT_TRUE(PicturePrefetch::take(QStringLiteral("second"), 1));
+}
+
+// What LoadPicture gives at `scale`: the pixels, or the error's text.
+QString loadOutcome(const QString& path, int scale) {
+    try {
+        const HBITMAP bitmap = LoadPicture(path, scale);
+        const HDC dc = CreateCompatibleDC(0);
+        const HGDIOBJ stock = SelectObject(dc, bitmap);
+        const QImage pixels = SurfaceImage(dc);
+        SelectObject(dc, stock);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        QString text = QStringLiteral("%1x%2:").arg(pixels.width()).arg(pixels.height());
+        for (int y = 0; y < pixels.height(); ++y)
+            for (int x = 0; x < pixels.width(); ++x)
+                text += QString::number(pixels.pixel(x, y), 16) + QLatin1Char(' ');
+        return text;
+    } catch (const Error& e) {
+        return QStringLiteral("error: ") + QString::fromUtf8(e.what());
+    }
+}
+
+TEST(PrefetchPicture, LoadsWhatAPlainLoadDoes) {
+    QTemporaryDir folder;
+    QImage picture(5, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            picture.setPixel(x, y, 0xFF000000u | QRgb(x * 40) << 16 | QRgb(y * 80));
+    const QString deck = folder.filePath(QStringLiteral("deck.bmp"));
+    ASSERT_TRUE(picture.save(deck, "BMP"));
+    const QString missing = folder.filePath(QStringLiteral("missing.bmp"));
+    for (const auto& [path, scale] :
+         {std::pair{deck, 1}, std::pair{deck, 3}, std::pair{missing, 2}}) {
+        SCOPED_TRACE(path.toStdString() + " at " + std::to_string(scale));
+        const QString plain = loadOutcome(path, scale);
+        PrefetchPicture(path, scale);
+        EXPECT_EQ(loadOutcome(path, scale), plain);
+    }
+}
+
+} // namespace
+} // namespace gdi
