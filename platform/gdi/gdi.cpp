@@ -13,6 +13,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cstring>
 
 namespace gdi {
 
@@ -275,7 +276,14 @@ HBITMAP CreateBitmapFromImage(const QImage& image, int scale) {
 
 QImage SurfaceImage(HDC hdc) {
     const Surface surface = surfaceOf(hdc);
-    return surface.image ? surface.image->copy() : QImage();
+    if (!surface.image)
+        return QImage();
+    // On surface memory: the engine keeps a copy of its deck sheet, megabytes at 2x.
+    QImage copy = NewSurfaceImage(surface.image->size());
+    const auto rowBytes = std::size_t(copy.width()) * sizeof(QRgb);
+    for (int y = 0; y < copy.height(); ++y)
+        std::memcpy(copy.scanLine(y), surface.image->constScanLine(y), rowBytes);
+    return copy;
 }
 
 QSize ScreenDevicePixels() {
