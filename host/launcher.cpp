@@ -147,6 +147,10 @@ int Launcher::run() {
     // First of all, so that a session ending at any time from here on saves the settings
     // (the signal waits in the event loop until the table is up).
     ShutdownSignals shutdown;
+    // Until the table is up, the session ending ends the start too, and with it a box
+    // telling why the table could not start: the signal arrives while that box waits.
+    const QMetaObject::Connection whileStarting = QObject::connect(
+        &shutdown, &ShutdownSignals::received, qApp, [] { QCoreApplication::exit(1); });
     const QString exeDir = QCoreApplication::applicationDirPath();
     QApplication::setWindowIcon(programIcon(exeDir));
     MessageBoxReporter errors;
@@ -163,6 +167,11 @@ int Launcher::run() {
         qApp->installEventFilter(&quitAfterShow);
     if (const int status = form.startUp(); status != 0)
         return status;
+    QObject::disconnect(whileStarting);
+    // The session may have ended while a notice of the start was open: the table has
+    // closed as Exit closes it.
+    if (const std::optional<int> status = form.exitStatus())
+        return *status;
     return QApplication::exec();
 }
 

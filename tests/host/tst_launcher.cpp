@@ -120,8 +120,8 @@ private slots:
         QTest::addColumn<QList<int>>("drawn");
         QTest::addColumn<QList<int>>("emptyFolders");
         QTest::addColumn<QList<int>>("used");
-        QTest::newRow("small sizes") << QList<int>{32, 48, 64} << QList<int>{}
-                                     << QList<int>{32, 48, 64};
+        QTest::newRow("small sizes")
+            << QList<int>{32, 48, 64} << QList<int>{} << QList<int>{32, 48, 64};
         QTest::newRow("large sizes left to the theme")
             << QList<int>{32, 64, 128, 256} << QList<int>{} << QList<int>{32, 64};
         QTest::newRow("a size folder without the icon")
@@ -194,6 +194,41 @@ private slots:
                  process.readAllStandardError().constData());
         QCOMPARE(process.exitCode(), 0);
         QCOMPARE(readFile(home.filePath("solitaire.ini")), shipped);
+    }
+
+    // A start that failed waits in a box that says why; the session ending ends it, with
+    // the failure's status and nothing written.
+    void shutDownSignalsEndAFailedStart_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("otherFile");
+        // No settings file in a folder holding other files: the folder is not installed.
+        QTest::newRow("the table folder cannot be set up") << QByteArray() << "notes.txt";
+        QTest::newRow("the settings file is empty") << QByteArray("") << QString();
+    }
+    void shutDownSignalsEndAFailedStart() {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, otherFile);
+        QTemporaryDir home;
+        if (!otherFile.isEmpty())
+            writeFile(home.filePath(otherFile), "mine");
+        else
+            writeFile(home.filePath("solitaire.ini"), settings);
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HALVANE_HOME"), home.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(environment);
+        process.start(program(), QStringList());
+        QVERIFY(process.waitForStarted(30000));
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += process.readAllStandardError()).contains("halvane: "),
+                                 30000);
+        QVERIFY(catches(process.processId(), SIGTERM));
+        ::kill(pid_t(process.processId()), SIGTERM);
+        QVERIFY2(process.waitForFinished(30000), "the failure box kept the program running");
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(readFile(home.filePath("solitaire.ini")), settings);
     }
 
     // The start-up benchmark's hook: the program ends by itself once the table is shown,
