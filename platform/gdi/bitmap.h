@@ -19,11 +19,6 @@ struct Bitmap {
     HDC selectedInto = 0;
     // A new bitmap is black, though its pixels are made so only where first read.
     PendingBlack blackPending;
-
-    // Readies `area` (device pixels) to be read or partly written.
-    void prepareRead(const QRect& area) { blackPending.prepareRead(image, area); }
-    // Readies `area` to be written in full.
-    void prepareOverwrite(const QRect& area) { blackPending.prepareOverwrite(image, area); }
 };
 
 } // namespace gdi

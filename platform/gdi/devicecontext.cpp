@@ -11,7 +11,7 @@ DeviceContext::DeviceContext(WindowTarget* target) : m_target(target) {}
 
 QImage* DeviceContext::surface() const {
     if (m_bitmap)
-        m_bitmap->prepareRead(m_bitmap->image.rect());
+        m_bitmap->blackPending.prepareRead(m_bitmap->image, m_bitmap->image.rect());
     return unpreparedSurface();
 }
 
@@ -24,12 +24,12 @@ QImage* DeviceContext::unpreparedSurface() const {
 
 void DeviceContext::prepareRead(const QRect& deviceRect) const {
     if (m_bitmap)
-        m_bitmap->prepareRead(deviceRect);
+        m_bitmap->blackPending.prepareRead(m_bitmap->image, deviceRect);
 }
 
 void DeviceContext::prepareOverwrite(const QRect& deviceRect) const {
     if (m_bitmap)
-        m_bitmap->prepareOverwrite(deviceRect);
+        m_bitmap->blackPending.prepareOverwrite(m_bitmap->image, deviceRect);
 }
 
 int DeviceContext::scale() const {
