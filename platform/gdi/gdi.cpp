@@ -267,23 +267,29 @@ HBITMAP LoadPicture(const QString& path, int scale) {
     return bitmap;
 }
 
+namespace {
+
+// A deep copy of an RGB32 image on surface memory, where every large bitmap lies: copies
+// between bitmaps keep their speed only when their rows share offsets within a page.
+QImage surfaceCopy(const QImage& image) {
+    QImage copy = NewSurfaceImage(image.size());
+    const auto rowBytes = std::size_t(copy.width()) * sizeof(QRgb);
+    for (int y = 0; y < copy.height(); ++y)
+        std::memcpy(copy.scanLine(y), image.constScanLine(y), rowBytes);
+    return copy;
+}
+
+} // namespace
+
 HBITMAP CreateBitmapFromImage(const QImage& image, int scale) {
     if (image.isNull())
         return 0;
-    // copy() after the conversion: converting an RGB32 image returns a shared copy.
-    return adoptImage(image.convertToFormat(QImage::Format_RGB32).copy(), scale);
+    return adoptImage(surfaceCopy(image.convertToFormat(QImage::Format_RGB32)), scale);
 }
 
 QImage SurfaceImage(HDC hdc) {
     const Surface surface = surfaceOf(hdc);
-    if (!surface.image)
-        return QImage();
-    // On surface memory: the engine keeps a copy of its deck sheet, megabytes at 2x.
-    QImage copy = NewSurfaceImage(surface.image->size());
-    const auto rowBytes = std::size_t(copy.width()) * sizeof(QRgb);
-    for (int y = 0; y < copy.height(); ++y)
-        std::memcpy(copy.scanLine(y), surface.image->constScanLine(y), rowBytes);
-    return copy;
+    return surface.image ? surfaceCopy(*surface.image) : QImage();
 }
 
 QSize ScreenDevicePixels() {
