@@ -79,7 +79,9 @@ inline constexpr int Pitch = 100;
 inline constexpr int TopMargin = 16;
 inline constexpr int LowerRow = 136; // TopMargin + card height + 24
 inline constexpr int WasteFan = 32;
-inline constexpr int ReserveStep = 2;
+// Far enough apart that each face-down card of the reserve shows a strip of its back, as
+// a column's do: at 2 the strips ran together into a grey slab.
+inline constexpr int ReserveStep = 4;
 } // namespace places
 kit::Layout tableLayout(QSize area);
 
