@@ -16,6 +16,8 @@
 
 #include <algorithm>
 #include <csignal>
+#include <utility>
+#include <vector>
 
 using namespace halvane;
 
@@ -44,6 +46,19 @@ QByteArray readFile(const QString& path) {
 // The program built beside this test.
 QString program() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/halvane");
+}
+
+// Starts the program on the offscreen platform over the table folder `home`, with `more`
+// in its environment besides.
+void startOn(QProcess& process, const QString& home,
+             const std::vector<std::pair<QString, QString>>& more = {}) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HALVANE_HOME"), home);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const auto& [name, value] : more)
+        environment.insert(name, value);
+    process.setProcessEnvironment(environment);
+    process.start(program(), QStringList());
 }
 
 // True once process `pid` catches `signal` with a handler of its own.
@@ -181,11 +196,7 @@ private slots:
         QVERIFY(shipped.contains("\r\n"));
         writeFile(home.filePath("solitaire.ini"), QByteArray(shipped).replace("\r\n", "\n"));
         QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HALVANE_HOME"), home.path());
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        process.setProcessEnvironment(environment);
-        process.start(program(), QStringList());
+        startOn(process, home.path());
         QVERIFY(process.waitForStarted(30000));
         QTRY_VERIFY_WITH_TIMEOUT(catches(process.processId(), signal), 30000);
         ::kill(pid_t(process.processId()), signal);
@@ -214,11 +225,7 @@ private slots:
         else
             writeFile(home.filePath("solitaire.ini"), settings);
         QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HALVANE_HOME"), home.path());
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        process.setProcessEnvironment(environment);
-        process.start(program(), QStringList());
+        startOn(process, home.path());
         QVERIFY(process.waitForStarted(30000));
         QByteArray said;
         QTRY_VERIFY_WITH_TIMEOUT((said += process.readAllStandardError()).contains("halvane: "),
@@ -240,12 +247,8 @@ private slots:
                 .replace("\r\n", "\n");
         writeFile(home.filePath("solitaire.ini"), settings);
         QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HALVANE_HOME"), home.path());
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("HALVANE_QUIT_AFTER_SHOW"), QStringLiteral("1"));
-        process.setProcessEnvironment(environment);
-        process.start(program(), QStringList());
+        startOn(process, home.path(),
+                {{QStringLiteral("HALVANE_QUIT_AFTER_SHOW"), QStringLiteral("1")}});
         QVERIFY(process.waitForFinished(30000));
         QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
                  process.readAllStandardError().constData());
