@@ -504,6 +504,18 @@ TEST(KitLayout, TheTableFitsTheWindowItIsGiven) {
     EXPECT_GT(layout.cardPosition(tall, T(6), 7).y(), layout.cardPosition(tall, T(6), 6).y());
 }
 
+// Piles T(0) and T(1), with each of `cards` face up on the pile paired with it.
+Table twoPiles(const std::vector<std::pair<PileId, Card>>& cards) {
+    Table table;
+    table.addPile(T(0));
+    table.addPile(T(1));
+    for (auto [pile, card] : cards) {
+        card.faceUp = true;
+        table.cards(pile).push_back(card);
+    }
+    return table;
+}
+
 TEST(KitMirror, ACardOfAnotherPileCoversOnlyWhenTheGameSaysSo) {
     // Two single-card piles, the later one half over the earlier: the card underneath
     // has the higher number, so the engine, which grabs the highest number under the
@@ -522,13 +534,7 @@ TEST(KitMirror, ACardOfAnotherPileCoversOnlyWhenTheGameSaysSo) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         TableTestBed bed;
-        Table table;
-        table.addPile(T(0));
-        table.addPile(T(1));
-        for (auto [pile, card] : {std::pair{T(0), under}, std::pair{T(1), over}}) {
-            card.faceUp = true;
-            table.cards(pile).push_back(card);
-        }
+        const Table table = twoPiles({{T(0), under}, {T(1), over}});
         kit::Layout layout;
         layout.place(T(0), {{100, 100}, kit::Fan::None});
         layout.place(T(1), {{136, 148}, kit::Fan::None});
@@ -561,13 +567,10 @@ TEST(KitMirror, TheTableCopyHoldsWhatTheWindowShows) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         TableTestBed bed;
-        Table table;
-        table.addPile(T(0));
-        table.addPile(T(1));
-        for (Card card : row.cards) {
-            card.faceUp = true;
-            table.cards(T(0)).push_back(card);
-        }
+        std::vector<std::pair<PileId, Card>> cards;
+        for (const Card& card : row.cards)
+            cards.emplace_back(T(0), card);
+        const Table table = twoPiles(cards);
         kit::Layout layout;
         layout.place(T(0), {{100, 100}, kit::Fan::Down});
         layout.place(T(1), {{300, 100}, kit::Fan::None});
