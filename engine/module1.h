@@ -5,6 +5,7 @@
 
 #include "engine/cardrecord.h"
 #include "engine/randomsource.h"
+#include "platform/gdi/gdi.h"
 
 #include <QImage>
 #include <QString>
@@ -57,10 +58,9 @@ struct Module1 {
     std::array<TableCopyPlace, kCardCount> InTableCopy{}; // index = card number - 1
 
     // The table colour last given to SetBackground, re-applied after every sheet load,
-    // and the sheet as loaded, so that a new colour fills the same region again.
+    // and the sheet's background as loaded, so that a new colour fills the same region.
     std::optional<std::uint32_t> BackgroundColor;
-    QImage PristineSheet;
-    bool SheetFilled = false;
+    gdi::Area SheetBackground;
 
     RandomSource Random;
 

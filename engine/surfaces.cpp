@@ -75,8 +75,7 @@ void Surfaces::releaseAll() {
     m_state.SaveUnderDC = 0;
     m_state.TableCopyDC = 0;
     m_state.InTableCopy.fill(TableCopyPlace{});
-    m_state.PristineSheet = QImage();
-    m_state.SheetFilled = false;
+    m_state.SheetBackground = gdi::Area();
 }
 
 } // namespace dorvik

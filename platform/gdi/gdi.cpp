@@ -167,6 +167,37 @@ bool ExtFloodFill(HDC hdc, int x, int y, COLORREF color, unsigned type) {
     return true;
 }
 
+Area FindArea(HDC hdc, std::initializer_list<QPoint> points, COLORREF color) {
+    const Surface surface = surfaceOf(hdc);
+    Area area;
+    if (!surface.image)
+        return area;
+    std::vector<QPoint> starts;
+    for (const QPoint point : points) {
+        if (surface.holds(point.x(), point.y()))
+            starts.push_back(point * surface.scale);
+    }
+    for (const FloodFill::Run run : FloodFill::find(*surface.image, starts, toPixel(color)))
+        area.m_runs.push_back({run.y, run.left, run.right});
+    area.m_surface = surface.image->size();
+    return area;
+}
+
+bool FillArea(HDC hdc, const Area& area, COLORREF color) {
+    const Surface surface = surfaceOf(hdc);
+    if (!surface.image || surface.image->size() != area.m_surface)
+        return false;
+    const QRgb pixel = toPixel(color);
+    QRect painted;
+    for (const Area::Run& run : area.m_runs) {
+        auto* row = reinterpret_cast<QRgb*>(surface.image->scanLine(run.y));
+        std::fill(row + run.left, row + run.right + 1, pixel);
+        painted |= QRect(run.left, run.y, run.right - run.left + 1, 1);
+    }
+    surface.context->addDirty(painted);
+    return true;
+}
+
 COLORREF SetDCBrushColor(HDC hdc, COLORREF color) {
     DeviceContext* context = table().dc(hdc);
     if (!context)

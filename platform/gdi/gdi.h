@@ -18,11 +18,15 @@
 //
 // Single-threaded: call from the thread that owns the windows.
 
+#include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
+#include <initializer_list>
 #include <stdexcept>
+#include <vector>
 
 class QImage;
 
@@ -91,6 +95,34 @@ bool ExtFloodFill(HDC hdc, int x, int y, COLORREF color, unsigned type);
 
 // Sets the fill colour used by ExtFloodFill; returns the previous one, or CLR_INVALID.
 COLORREF SetDCBrushColor(HDC hdc, COLORREF color);
+
+// The pixels of one colour joined to given points of a surface, as FindArea found them,
+// kept to be painted again whatever colours they hold by then: the deck's background is
+// refilled for every new table colour without keeping a copy of the sheet as loaded.
+class Area {
+public:
+    bool isEmpty() const { return m_runs.empty(); }
+
+private:
+    friend Area FindArea(HDC, std::initializer_list<QPoint>, COLORREF);
+    friend bool FillArea(HDC, const Area&, COLORREF);
+
+    struct Run {
+        int y, left, right; // device pixels, both ends included
+    };
+    std::vector<Run> m_runs;
+    QSize m_surface; // device pixels of the surface found on
+};
+
+// The 4-connected area of pixels of `color` joined to any of `points` (table pixels) on
+// the surface of `hdc`, as ExtFloodFill in surface mode would find it; nothing is
+// painted. Points outside the surface or not of `color` add nothing; a bad handle gives
+// an empty area.
+Area FindArea(HDC hdc, std::initializer_list<QPoint> points, COLORREF color);
+
+// Paints `area` on the surface of `hdc` with `color`. False, painting nothing, for a bad
+// handle or a surface of another size than the one the area was found on.
+bool FillArea(HDC hdc, const Area& area, COLORREF color);
 
 // Reads or writes one pixel; CLR_INVALID outside the surface or for a bad handle.
 COLORREF GetPixel(HDC hdc, int x, int y);

@@ -48,7 +48,7 @@ HDC HandleTable::addWindowDC(WindowTarget* target) {
 
 HBITMAP HandleTable::addBitmap(QImage image, int scale) {
     const HBITMAP handle = nextHandle();
-    m_bitmaps.emplace(handle, Bitmap{std::move(image), scale, 0});
+    m_bitmaps.emplace(handle, Bitmap{std::move(image), scale, 0, PendingBlack()});
     return handle;
 }
 
