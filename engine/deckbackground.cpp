@@ -13,10 +13,7 @@ constexpr int kSeedY = 1;
 } // namespace
 
 void DeckBackground::sheetLoaded() {
-    // The first cell's top-left corner touches only the sheet's edges, never a gap, so
-    // the area of the gaps cannot reach it and the first card would keep one black corner.
-    m_state.SheetBackground = gdi::FindArea(
-        m_state.DeckDC, {QPoint(kSeedX, kSeedY), QPoint(0, 0)}, gdi::RGB(0, 0, 0));
+    m_state.SheetBackground = gdi::Area();
     fill();
 }
 
@@ -31,8 +28,18 @@ void DeckBackground::setColor(std::int32_t color) {
 }
 
 void DeckBackground::fill() {
-    if (m_state.BackgroundColor && m_state.DeckDC != 0)
-        gdi::FillArea(m_state.DeckDC, m_state.SheetBackground, *m_state.BackgroundColor);
+    if (!m_state.BackgroundColor || m_state.DeckDC == 0)
+        return;
+    const gdi::COLORREF color = *m_state.BackgroundColor;
+    if (!m_state.SheetBackground.isEmpty()) {
+        gdi::FillArea(m_state.DeckDC, m_state.SheetBackground, color);
+        return;
+    }
+    // The first fill since the sheet was loaded finds the area as it fills it. The first
+    // cell's top-left corner touches only the sheet's edges, never a gap, so the area of
+    // the gaps cannot reach it and the first card would keep one black corner.
+    m_state.SheetBackground = gdi::FloodArea(
+        m_state.DeckDC, {QPoint(kSeedX, kSeedY), QPoint(0, 0)}, gdi::RGB(0, 0, 0), color);
 }
 
 } // namespace dorvik

@@ -160,14 +160,14 @@ bool ExtFloodFill(HDC hdc, int x, int y, COLORREF color, unsigned type) {
     // The seed's top-left device pixel: every device pixel of a table pixel has its colour
     // on a scaled surface, so the area found is the table area, scaled.
     const QPoint seed(x * surface.scale, y * surface.scale);
-    if (!FloodFill::run(*surface.image, seed, toPixel(color), mode,
+    if (!FloodFill::run(*surface.image, {&seed, 1}, toPixel(color), mode,
                         toPixel(surface.context->fillColor()), &painted))
         return false;
     surface.context->addDirty(painted);
     return true;
 }
 
-Area FindArea(HDC hdc, std::initializer_list<QPoint> points, COLORREF color) {
+Area FloodArea(HDC hdc, std::initializer_list<QPoint> points, COLORREF color, COLORREF paint) {
     const Surface surface = surfaceOf(hdc);
     Area area;
     if (!surface.image)
@@ -177,9 +177,15 @@ Area FindArea(HDC hdc, std::initializer_list<QPoint> points, COLORREF color) {
         if (surface.holds(point.x(), point.y()))
             starts.push_back(point * surface.scale);
     }
-    for (const FloodFill::Run run : FloodFill::find(*surface.image, starts, toPixel(color)))
-        area.m_runs.push_back({run.y, run.left, run.right});
     area.m_surface = surface.image->size();
+    std::vector<FloodFill::Run> runs;
+    QRect painted;
+    if (!FloodFill::run(*surface.image, starts, toPixel(color), FloodFill::Mode::Surface,
+                        toPixel(paint), &painted, &runs))
+        return area;
+    surface.context->addDirty(painted);
+    for (const FloodFill::Run& run : runs)
+        area.m_runs.push_back({run.y, run.left, run.right});
     return area;
 }
 

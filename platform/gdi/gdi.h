@@ -96,7 +96,7 @@ bool ExtFloodFill(HDC hdc, int x, int y, COLORREF color, unsigned type);
 // Sets the fill colour used by ExtFloodFill; returns the previous one, or CLR_INVALID.
 COLORREF SetDCBrushColor(HDC hdc, COLORREF color);
 
-// The pixels of one colour joined to given points of a surface, as FindArea found them,
+// The pixels of one colour joined to given points of a surface, as FloodArea found them,
 // kept to be painted again whatever colours they hold by then: the deck's background is
 // refilled for every new table colour without keeping a copy of the sheet as loaded.
 class Area {
@@ -104,7 +104,7 @@ public:
     bool isEmpty() const { return m_runs.empty(); }
 
 private:
-    friend Area FindArea(HDC, std::initializer_list<QPoint>, COLORREF);
+    friend Area FloodArea(HDC, std::initializer_list<QPoint>, COLORREF, COLORREF);
     friend bool FillArea(HDC, const Area&, COLORREF);
 
     struct Run {
@@ -114,11 +114,12 @@ private:
     QSize m_surface; // device pixels of the surface found on
 };
 
-// The 4-connected area of pixels of `color` joined to any of `points` (table pixels) on
-// the surface of `hdc`, as ExtFloodFill in surface mode would find it; nothing is
-// painted. Points outside the surface or not of `color` add nothing; a bad handle gives
-// an empty area.
-Area FindArea(HDC hdc, std::initializer_list<QPoint> points, COLORREF color);
+// Paints the 4-connected area of pixels of `color` joined to any of `points` (table
+// pixels) on the surface of `hdc` with `paint`, as ExtFloodFill paints the area around one
+// point in surface mode, and returns the area as found. Points outside the surface or not
+// of `color` add nothing; a bad handle gives an empty area. With `paint` equal to `color`
+// nothing changes: the area is only found.
+Area FloodArea(HDC hdc, std::initializer_list<QPoint> points, COLORREF color, COLORREF paint);
 
 // Paints `area` on the surface of `hdc` with `color`. False, painting nothing, for a bad
 // handle or a surface of another size than the one the area was found on.

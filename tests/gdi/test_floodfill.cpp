@@ -1,5 +1,5 @@
 // ExtFloodFill on small scenes drawn as text, and on whole-screen areas checked against a
-// breadth-first reference fill; FindArea and FillArea on scenes too.
+// breadth-first reference fill; FloodArea and FillArea on scenes too.
 
 #include "platform/gdi/gdi.h"
 #include "tests/gdi/fakewindow.h"
@@ -160,8 +160,9 @@ const Fill kFills[] = {
 INSTANTIATE_TEST_SUITE_P(Gdi, FloodFillScenes, testing::ValuesIn(kFills),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// FindArea from `points` on black, then FillArea with 'F' and, after that, with 'o': the
-// second fill must cover the same pixels though they are no longer black.
+// FloodArea from `points` on black painting 'F' (or finding only, then FillArea with 'F'),
+// then FillArea with 'o': the second fill must cover the same pixels though they are no
+// longer black.
 struct AreaScene {
     const char* name;
     std::vector<const char*> before;
@@ -178,24 +179,35 @@ class AreaScenes : public testing::TestWithParam<AreaScene> {};
 
 TEST_P(AreaScenes, RefillsExactlyTheAreaFound) {
     const AreaScene& a = GetParam();
+    const auto rows = [](const std::vector<const char*>& scene) {
+        return std::vector<std::string>(scene.begin(), scene.end());
+    };
     for (const int scale : {1, 2}) {
-        SCOPED_TRACE(scale);
-        const QImage picture = test::patternImage(
-            int(std::strlen(a.before[0])), int(a.before.size()), [&](int x, int y) {
-                const COLORREF c = colourOf(a.before[y][x]);
-                return qRgb(int(c & 0xFF), int(c >> 8 & 0xFF), int(c >> 16 & 0xFF));
-            });
-        MemorySurface surface(picture, scale);
-        const Area area = FindArea(surface.dc(), a.points, colourOf('.'));
-        EXPECT_EQ(read(surface.dc()), std::vector<std::string>(a.before.begin(), a.before.end()))
-            << "finding paints nothing";
-        ASSERT_TRUE(FillArea(surface.dc(), area, colourOf('F')));
-        EXPECT_EQ(read(surface.dc()), std::vector<std::string>(a.afterF.begin(), a.afterF.end()));
-        ASSERT_TRUE(FillArea(surface.dc(), area, colourOf('o')));
-        EXPECT_EQ(read(surface.dc()), std::vector<std::string>(a.afterO.begin(), a.afterO.end()));
-        const QImage device = SurfaceImage(surface.dc());
-        EXPECT_EQ(device, test::enlarged(device.scaled(picture.size()), scale))
-            << "every device pixel of a table pixel is painted alike";
+        for (const bool findOnly : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "scale " << scale << (findOnly ? ", find only" : ""));
+            const QImage picture = test::patternImage(
+                int(std::strlen(a.before[0])), int(a.before.size()), [&](int x, int y) {
+                    const COLORREF c = colourOf(a.before[y][x]);
+                    return qRgb(int(c & 0xFF), int(c >> 8 & 0xFF), int(c >> 16 & 0xFF));
+                });
+            MemorySurface surface(picture, scale);
+            const HDC dc = surface.dc();
+            if (findOnly) {
+                const Area area = FloodArea(dc, a.points, colourOf('.'), colourOf('.'));
+                EXPECT_EQ(read(dc), rows(a.before)) << "finding paints nothing";
+                ASSERT_TRUE(FillArea(dc, area, colourOf('F')));
+                EXPECT_EQ(read(dc), rows(a.afterF));
+                ASSERT_TRUE(FillArea(dc, area, colourOf('o')));
+            } else {
+                const Area area = FloodArea(dc, a.points, colourOf('.'), colourOf('F'));
+                EXPECT_EQ(read(dc), rows(a.afterF));
+                ASSERT_TRUE(FillArea(dc, area, colourOf('o')));
+            }
+            EXPECT_EQ(read(dc), rows(a.afterO));
+            const QImage device = SurfaceImage(dc);
+            EXPECT_EQ(device, test::enlarged(device.scaled(picture.size()), scale))
+                << "every device pixel of a table pixel is painted alike";
+        }
     }
 }
 
@@ -223,13 +235,13 @@ INSTANTIATE_TEST_SUITE_P(Gdi, AreaScenes, testing::ValuesIn(kAreas),
 TEST(FillArea, RefusesAnotherSurfaceOrABadHandle) {
     MemorySurface found(4, 3);
     MemorySurface other(3, 4);
-    const Area area = FindArea(found.dc(), {QPoint(0, 0)}, RGB(0, 0, 0));
+    const Area area = FloodArea(found.dc(), {QPoint(0, 0)}, RGB(0, 0, 0), RGB(0, 0, 0));
     ASSERT_FALSE(area.isEmpty());
     SetPixel(other.dc(), 0, 0, RGB(1, 2, 3));
     EXPECT_FALSE(FillArea(other.dc(), area, RGB(255, 0, 0)));
     EXPECT_EQ(GetPixel(other.dc(), 0, 0), RGB(1, 2, 3)) << "a refused fill paints nothing";
     EXPECT_FALSE(FillArea(0, area, RGB(255, 0, 0)));
-    EXPECT_TRUE(FindArea(0, {QPoint(0, 0)}, RGB(0, 0, 0)).isEmpty());
+    EXPECT_TRUE(FloodArea(0, {QPoint(0, 0)}, RGB(0, 0, 0), RGB(255, 0, 0)).isEmpty());
 }
 
 // Breadth first over a copy of the picture: a different way to the same area.
