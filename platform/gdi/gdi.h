@@ -16,7 +16,8 @@
 // surface. Pixels whose source lies outside the source surface are left alone in the
 // destination. No call ever reads or writes outside a surface, whatever the coordinates.
 //
-// Single-threaded: call from the thread that owns the windows.
+// Single-threaded: call from the thread that owns the windows. NewSurfaceImage alone may
+// be called from any thread.
 
 #include <QPoint>
 #include <QRect>
@@ -183,6 +184,18 @@ QImage SurfaceImage(HDC hdc);
 // A large one lies on memory the kernel may back with huge pages: a full-screen surface at
 // 2x is first touched in a fraction of the page faults, which were most of its cost.
 QImage NewSurfaceImage(QSize size);
+
+// Makes the memory of `count` large surfaces of `size` device pixels ready ahead, on a
+// thread of its own: mapped, and every page touched, so that the next NewSurfaceImage
+// calls of that size find it in place instead of taking the page faults themselves. The
+// table starts it for its window and table copy while it builds its window; with a
+// processor to spare, their first touch costs the start nothing. Small sizes, which
+// NewSurfaceImage leaves to Qt, prepare nothing.
+void PrepareSurfaceMemory(QSize size, int count);
+
+// Gives back prepared memory no NewSurfaceImage has taken (after a start whose sizes
+// turned out otherwise), waiting for any still being prepared.
+void ReleasePreparedSurfaceMemory();
 
 // --- Screen ----------------------------------------------------------------------------
 

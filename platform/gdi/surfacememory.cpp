@@ -4,8 +4,13 @@
 
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <future>
 #include <limits>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace gdi {
 
@@ -52,19 +57,95 @@ void* mapAligned(std::size_t length) {
     return start;
 }
 
+// `length` bytes as mapAligned gives them, every page of them touched: the page faults,
+// and the kernel's clearing of each page, are taken here.
+void* mapTouched(std::size_t length) {
+    void* start = mapAligned(length);
+    if (start) {
+        constexpr std::size_t kPage = 4096; // the smallest page there is
+        for (std::size_t at = 0; at < length; at += kPage)
+            static_cast<volatile char*>(start)[at] = 0;
+    }
+    return start;
+}
+
+// Blocks being mapped and touched ahead (PrepareSurfaceMemory), each taken by one
+// NewSurfaceImage of its length. The picture prefetch makes surfaces on its own thread.
+struct Prepared {
+    std::size_t length;
+    std::future<void*> start;
+};
+
+std::mutex preparedMutex;
+std::vector<Prepared> prepared;
+
+// A prepared block of `length` bytes, waiting until it is ready, or nullptr when none
+// was prepared (or its mapping failed).
+void* takePrepared(std::size_t length) {
+    std::future<void*> start;
+    {
+        const std::lock_guard lock(preparedMutex);
+        const auto it = std::find_if(prepared.begin(), prepared.end(),
+                                     [length](const Prepared& p) { return p.length == length; });
+        if (it == prepared.end())
+            return nullptr;
+        start = std::move(it->start);
+        prepared.erase(it);
+    }
+    return start.get();
+}
+
+// The length of the mapping for an image of `size`, or 0 for one left to Qt's own
+// allocation (small) or too large to map.
+std::size_t mappingLength(QSize size) {
+    const auto bytes = std::uint64_t(size.width()) * 4 * std::uint64_t(size.height());
+    if (size.isEmpty() || bytes < kHugePage || bytes > std::numeric_limits<std::size_t>::max() / 2)
+        return 0;
+    return roundUp(kStart + std::size_t(bytes));
+}
+
 } // namespace
+
+void PrepareSurfaceMemory(QSize size, int count) {
+    const std::size_t length = mappingLength(size);
+    if (length == 0 || count <= 0)
+        return;
+    std::vector<std::promise<void*>> blocks(static_cast<std::size_t>(count));
+    {
+        const std::lock_guard lock(preparedMutex);
+        for (std::promise<void*>& block : blocks)
+            prepared.push_back({length, block.get_future()});
+    }
+    std::thread([length, blocks = std::move(blocks)]() mutable {
+        for (std::promise<void*>& block : blocks)
+            block.set_value(mapTouched(length));
+    }).detach();
+}
+
+void ReleasePreparedSurfaceMemory() {
+    std::vector<Prepared> untaken;
+    {
+        const std::lock_guard lock(preparedMutex);
+        untaken.swap(prepared);
+    }
+    for (Prepared& block : untaken) {
+        if (void* start = block.start.get())
+            munmap(start, block.length);
+    }
+}
 
 QImage NewSurfaceImage(QSize size) {
     if (size.isEmpty())
         return QImage();
     const auto bytesPerLine = qsizetype(size.width()) * 4;
-    const auto bytes = std::uint64_t(bytesPerLine) * std::uint64_t(size.height());
-    if (bytes < kHugePage)
-        return QImage(size, QImage::Format_RGB32);
-    if (bytes > std::numeric_limits<std::size_t>::max() / 2)
-        return QImage();
-    const std::size_t length = roundUp(kStart + std::size_t(bytes));
-    void* start = mapAligned(length);
+    const std::size_t length = mappingLength(size);
+    if (length == 0) {
+        const auto bytes = std::uint64_t(bytesPerLine) * std::uint64_t(size.height());
+        return bytes < kHugePage ? QImage(size, QImage::Format_RGB32) : QImage();
+    }
+    void* start = takePrepared(length);
+    if (!start)
+        start = mapAligned(length);
     if (!start)
         return QImage();
     auto* mapping = new Mapping{start, length};

@@ -1,10 +1,13 @@
 // New surfaces: a new bitmap reads black wherever its first uses did not write, though its
-// pixels are only made black when first used; and the memory large images lie on.
+// pixels are only made black when first used; and the memory large images lie on, made
+// ready ahead or not.
 
 #include "platform/gdi/gdi.h"
 #include "tests/gdi/surfaces.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
 
 #include <functional>
 
@@ -137,6 +140,40 @@ TEST(NewSurfaceImage, EmptySizesGiveNoImage) {
     EXPECT_TRUE(NewSurfaceImage(QSize()).isNull());
     EXPECT_TRUE(NewSurfaceImage(QSize(0, 10)).isNull());
     EXPECT_TRUE(NewSurfaceImage(QSize(10, -1)).isNull());
+}
+
+// The page faults this thread took while `write` ran (the kernel counts them per thread).
+long faultsWhile(const std::function<void()>& write) {
+    rusage before{};
+    rusage after{};
+    getrusage(RUSAGE_THREAD, &before);
+    write();
+    getrusage(RUSAGE_THREAD, &after);
+    return after.ru_minflt - before.ru_minflt;
+}
+
+// Prepared memory is taken by the NewSurfaceImage calls of its size, with every page
+// already in place; any other size, or a size prepared and released again, takes its own
+// page faults as ever.
+TEST(PrepareSurfaceMemory, GivesSurfacesOfItsSizeWithTheirPagesInPlace) {
+    const QSize prepared(1920, 1080);
+    PrepareSurfaceMemory(prepared, 2);
+    // First, so that the code filling is in memory too when the prepared ones are filled.
+    QImage other = NewSurfaceImage(QSize(1920, 1200));
+    EXPECT_GT(faultsWhile([&] { other.fill(0xFF123456u); }), 0) << "another size";
+    for (int i = 0; i < 2; ++i) {
+        QImage image = NewSurfaceImage(prepared);
+        ASSERT_EQ(image.size(), prepared);
+        EXPECT_EQ(faultsWhile([&] { image.fill(0xFF123456u); }), 0) << "surface " << i;
+        EXPECT_EQ(image.pixel(1919, 1079), 0xFF123456u);
+    }
+    QImage third = NewSurfaceImage(prepared);
+    EXPECT_GT(faultsWhile([&] { third.fill(0xFF123456u); }), 0) << "only two were prepared";
+
+    PrepareSurfaceMemory(prepared, 1);
+    ReleasePreparedSurfaceMemory();
+    QImage afterRelease = NewSurfaceImage(prepared);
+    EXPECT_GT(faultsWhile([&] { afterRelease.fill(0xFF123456u); }), 0);
 }
 
 } // namespace
