@@ -219,10 +219,15 @@ void Form1::Form_Paint() {
             clearWindow();
             m_engine->TakeScreenShot(hDC());
             m_firstPaint = false;
-            // A resumed game or a fresh deal shows from the start.
-            scheduleRefresh();
         } else {
             m_engine->ReDraw(hDC());
+        }
+        // A resumed game or a fresh deal shows from the first paint the window system asks
+        // for, not from the resizes before it: a window manager may still give the shown
+        // window another size, and the game would deal twice.
+        if (!m_resizing && !m_shown) {
+            m_shown = true;
+            scheduleRefresh();
         }
     } catch (...) {
         // A message box must not open inside a paint event; the user is told once the
@@ -243,8 +248,11 @@ void Form1::Form_Paint() {
 }
 
 void Form1::Form_Resize() {
+    m_resizing = true;
     Form_Paint();
-    scheduleRefresh(); // the game lays out for the new client area
+    m_resizing = false;
+    if (m_shown)
+        scheduleRefresh(); // the game lays out for the new client area
 }
 
 void Form1::clearWindow() {

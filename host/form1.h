@@ -168,6 +168,8 @@ private:
     QColor m_backColor = Qt::white;
     bool m_refreshQueued = false;
     bool m_firstPaint = false;
+    bool m_resizing = false; // Form_Paint runs for Form_Resize
+    bool m_shown = false;    // the window system has asked for a paint of the loaded table
     bool m_deckReady = false; // the engine has a table copy to restore from
     bool m_loaded = false;
     bool m_unloaded = false;

@@ -80,7 +80,7 @@ namespace {
 // Starts reading the deck picture the table is about to load, so that it is decoded while
 // the window is built. Anything wrong is left to the table's own start, which reads the
 // same settings and tells; a name the engine would refuse is not read at all.
-void prefetchDeck(const QString& installDir) {
+void prefetchDeck(const QString& installDir, int scale) {
     try {
         HostSettings settings;
         std::int16_t cardBack = 0;
@@ -88,51 +88,47 @@ void prefetchDeck(const QString& installDir) {
         const QString file = settings.CurrentDeckFile;
         if (file.isEmpty() || QFileInfo(file).fileName() != file)
             return;
-        gdi::PrefetchPicture(installDir + QStringLiteral("/cards/") + file,
-                             cardsize::storedTableScale(installDir));
+        gdi::PrefetchPicture(installDir + QStringLiteral("/cards/") + file, scale);
     } catch (...) {
     }
 }
 
+// Starts on other threads what the table's start would otherwise wait for: the deck
+// picture, and the memory of the two screen-sized surfaces (the window's image and the
+// engine's table copy, both the screen's whole table pixels at the table scale).
+void prefetchTable(const QString& installDir) {
+    const int scale = cardsize::storedTableScale(installDir);
+    const QSize screen = gdi::ScreenDevicePixels();
+    gdi::PrepareSurfaceMemory(
+        QSize(screen.width() / scale * scale, screen.height() / scale * scale), 2);
+    prefetchDeck(installDir, scale);
+}
+
 // Ends the event loop once the table has been shown. The form asks for its refresh at the
-// table's first paint or at the resize before it, so a call queued at that paint and
-// queueing another in turn runs after the refresh; that one asks for a paint of the
-// refreshed table, and the loop ends right after it.
+// table's first paint, so a call queued at that paint and queueing another in turn runs
+// after the refresh, which shows the refreshed table with a paint of its own.
 class QuitAfterShow : public QObject {
 public:
     explicit QuitAfterShow(const Form1& form) : m_form(form) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Paint || watched != m_form.centralWidget() || m_waiting) {
+        if (event->type() != QEvent::Paint || watched != m_form.centralWidget()) {
             return false;
         }
-        m_waiting = true;
-        if (m_refreshed) {
-            qApp->removeEventFilter(this);
-            // exit(), not quit(): quit() would close the window, which saves as Exit does.
-            QMetaObject::invokeMethod(
-                qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
-            return false;
-        }
+        qApp->removeEventFilter(this);
         QMetaObject::invokeMethod(
             this,
-            [this] {
-                QMetaObject::invokeMethod(this, &QuitAfterShow::refreshed, Qt::QueuedConnection);
+            [] {
+                // exit(), not quit(): quit() would close the window, which saves as Exit does.
+                QMetaObject::invokeMethod(
+                    qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
             },
             Qt::QueuedConnection);
         return false;
     }
 
 private:
-    void refreshed() {
-        m_refreshed = true;
-        m_waiting = false;
-        m_form.centralWidget()->update();
-    }
-
     const Form1& m_form;
-    bool m_waiting = false;
-    bool m_refreshed = false;
 };
 
 } // namespace
@@ -157,7 +153,7 @@ int Launcher::run() {
     const std::optional<QString> installDir = prepare(exeDir, errors);
     if (!installDir)
         return 1;
-    prefetchDeck(*installDir);
+    prefetchTable(*installDir);
     ColorDialogChooser colors;
     QtFileChooser files;
     Form1 form(std::make_unique<dorvik::Class1>(), errors, colors, files);
@@ -165,8 +161,10 @@ int Launcher::run() {
     QuitAfterShow quitAfterShow(form);
     if (qEnvironmentVariable("HALVANE_QUIT_AFTER_SHOW") == QLatin1String("1"))
         qApp->installEventFilter(&quitAfterShow);
-    if (const int status = form.startUp(); status != 0)
-        return status;
+    const int started = form.startUp();
+    gdi::ReleasePreparedSurfaceMemory();
+    if (started != 0)
+        return started;
     QObject::disconnect(whileStarting);
     // The session may have ended while a notice of the start was open: the table has
     // closed as Exit closes it.

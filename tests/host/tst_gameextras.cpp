@@ -109,6 +109,27 @@ private slots:
         QVERIFY(gameCallsFrom(0).front().startsWith("game:SetInstallDir " + home.path() + " "));
     }
 
+    // A window manager may give the shown window another size before its first paint:
+    // the game deals once, for the size the window has when it is painted.
+    void theFirstDealWaitsForTheFirstPaint() {
+        TestHome home(extrasGame().bytes());
+        Table table;
+        QCOMPARE(table.form->startUp(), 0);
+        markTable(table);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall); // no paint among them
+        QVERIFY(logFrom(0).filter("game:RefreshTable").isEmpty());
+        const QSize shown = table.form->table()->size();
+        table.form->setWindowState(Qt::WindowNoState);
+        table.form->resize(640, 480);
+        QVERIFY(table.form->table()->size() != shown);
+        QVERIFY(QTest::qWaitForWindowExposed(table.form.get()));
+        QTRY_COMPARE(logFrom(0).filter("game:RefreshTable").size(), 1);
+        QTest::qWait(20);
+        const QStringList refreshes = logFrom(0).filter("game:RefreshTable");
+        QCOMPARE(refreshes.size(), 1);
+        QCOMPARE(withoutPointer(refreshes.front()), refreshEntry(table));
+    }
+
     // Each entry of `calls` begins the game's call at its place ("%H" the table's hDC);
     // every RefreshTable comes onto a table just cleared, with the table's client size.
     void theGameIsCalled_data() {
@@ -244,7 +265,8 @@ private slots:
         TestHome home(extrasGame().bytes());
         Table table;
         QVERIFY(table.start());
-        QCOMPARE(statusText(table), QStringLiteral("Deal 7  Moves 0"));
+        // From the refresh the table's first paint asks for.
+        QTRY_COMPARE(statusText(table), QStringLiteral("Deal 7  Moves 0"));
         // At once after a call into the game.
         FixtureLog::setReply("StatusText", "Deal 7  Moves 1");
         table.mouse(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
