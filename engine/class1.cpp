@@ -264,4 +264,8 @@ Variant Class1::GetDeckOrder(std::int16_t nIndex) {
     return Variant::fromInteger(DealingOrder(module1()).entry(nIndex));
 }
 
+LargeSurfaces largeSurfaces(int scale) {
+    return {DeckSetup::tableCopySize(scale), DeckSetup::saveUnderSize(scale)};
+}
+
 } // namespace dorvik

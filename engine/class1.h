@@ -4,6 +4,8 @@
 
 #include "engine/_class1.h"
 
+#include <QSize>
+
 namespace dorvik {
 
 class Class1 final : public _Class1 {
@@ -72,5 +74,16 @@ public:
 
     Variant GetDeckOrder(std::int16_t nIndex) override;
 };
+
+// Not an engine method, and no part of the engine's state: for a host that has the
+// memory of the engine's large surfaces made ready while it starts
+// (gdi::PrepareSurfaceMemory). The sizes, in device pixels, of the table copy and of the
+// save-under surface that InitializeDeck makes at table scale `scale` on the current
+// screen.
+struct LargeSurfaces {
+    QSize tableCopy;
+    QSize saveUnder;
+};
+LargeSurfaces largeSurfaces(int scale);
 
 } // namespace dorvik

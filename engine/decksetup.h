@@ -9,6 +9,7 @@
 // loader's message (which names the file). The sheet is loaded before anything else
 // happens, so a bad file leaves the card table, the surfaces and CurrentDeck as they were.
 
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -37,6 +38,11 @@ public:
     // deck surface (before InitializeDeck, after UnloadDeck) the file is still checked,
     // and nothing else happens.
     void setDeck(const QString& file);
+
+    // The device-pixel sizes of the table copy and the save-under surface setGraphics makes
+    // at table scale `scale` (1 to 4) on the current screen.
+    static QSize tableCopySize(int scale);
+    static QSize saveUnderSize(int scale);
 
 private:
     // The deck sheet as a bitmap of `scale` (its larger picture or the sheet enlarged).

@@ -81,27 +81,30 @@ namespace {
 // the window is built. Anything wrong is left to the table's own start, which reads the
 // same settings and tells; a name the engine would refuse is not read at all.
 void prefetchDeck(const QString& installDir, int scale) {
-    try {
-        HostSettings settings;
-        std::int16_t cardBack = 0;
-        LoadSettings(InstallDir::settingsFile(installDir), settings, cardBack);
-        const QString file = settings.CurrentDeckFile;
-        if (file.isEmpty() || QFileInfo(file).fileName() != file)
-            return;
-        gdi::PrefetchPicture(installDir + QStringLiteral("/cards/") + file, scale);
-    } catch (...) {
-    }
+    HostSettings settings;
+    std::int16_t cardBack = 0;
+    LoadSettings(InstallDir::settingsFile(installDir), settings, cardBack);
+    const QString file = settings.CurrentDeckFile;
+    if (file.isEmpty() || QFileInfo(file).fileName() != file)
+        return;
+    gdi::PrefetchPicture(installDir + QStringLiteral("/cards/") + file, scale);
 }
 
 // Starts on other threads what the table's start would otherwise wait for: the deck
-// picture, and the memory of the two screen-sized surfaces (the window's image and the
-// engine's table copy, both the screen's whole table pixels at the table scale).
-void prefetchTable(const QString& installDir) {
-    const int scale = cardsize::storedTableScale(installDir);
-    const QSize screen = gdi::ScreenDevicePixels();
-    gdi::PrepareSurfaceMemory(
-        QSize(screen.width() / scale * scale, screen.height() / scale * scale), 2);
-    prefetchDeck(installDir, scale);
+// picture, and the memory of the large surfaces, in the order they are made: the window's
+// image (screen-sized, as the table copy is), then the engine's. Run before the table
+// folder is checked, so a deck missing now is read again once it has been put back, and
+// a folder not set up yet has nothing to read.
+void prefetchTable() {
+    try {
+        const QString installDir = InstallDir::path();
+        const int scale = cardsize::storedTableScale(installDir);
+        const dorvik::LargeSurfaces engine = dorvik::largeSurfaces(scale);
+        gdi::PrepareSurfaceMemory({engine.tableCopy, engine.saveUnder, engine.tableCopy});
+        prefetchDeck(installDir, scale);
+    } catch (...) {
+        // The table's own start meets the same fault and tells.
+    }
 }
 
 // Ends the event loop once the table has been shown. The form asks for its refresh at the
@@ -147,13 +150,13 @@ int Launcher::run() {
     // telling why the table could not start: the signal arrives while that box waits.
     const QMetaObject::Connection whileStarting = QObject::connect(
         &shutdown, &ShutdownSignals::received, qApp, [] { QCoreApplication::exit(1); });
+    prefetchTable();
     const QString exeDir = QCoreApplication::applicationDirPath();
     QApplication::setWindowIcon(programIcon(exeDir));
     MessageBoxReporter errors;
     const std::optional<QString> installDir = prepare(exeDir, errors);
     if (!installDir)
         return 1;
-    prefetchTable(*installDir);
     ColorDialogChooser colors;
     QtFileChooser files;
     Form1 form(std::make_unique<dorvik::Class1>(), errors, colors, files);

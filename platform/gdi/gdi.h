@@ -166,9 +166,9 @@ HBITMAP LoadPicture(const QString& path, int scale = 1);
 
 // Starts reading and decoding the picture LoadPicture(path, scale) loads on a thread of its
 // own, so that it is ready once the caller has built its windows; the next LoadPicture of
-// that path and scale takes it (or the error it met) from there. Only the file is read
-// ahead: a later LoadPicture of another path or scale loads as ever, and a later prefetch
-// replaces this one. A scale outside 1 to 4 starts nothing.
+// that path and scale takes it from there. Only the file is read ahead: a later
+// LoadPicture of another path or scale, or after a read ahead that failed, loads as ever,
+// and a later prefetch replaces this one. A scale outside 1 to 4 starts nothing.
 void PrefetchPicture(const QString& path, int scale);
 
 // A new bitmap of `scale` holding a copy of `image` (device pixels; tests and tools build
@@ -185,13 +185,13 @@ QImage SurfaceImage(HDC hdc);
 // 2x is first touched in a fraction of the page faults, which were most of its cost.
 QImage NewSurfaceImage(QSize size);
 
-// Makes the memory of `count` large surfaces of `size` device pixels ready ahead, on a
-// thread of its own: mapped, and every page touched, so that the next NewSurfaceImage
-// calls of that size find it in place instead of taking the page faults themselves. The
-// table starts it for its window and table copy while it builds its window; with a
-// processor to spare, their first touch costs the start nothing. Small sizes, which
-// NewSurfaceImage leaves to Qt, prepare nothing.
-void PrepareSurfaceMemory(QSize size, int count);
+// Makes the memory of large surfaces of `sizes` device pixels ready ahead, in that order,
+// on a thread of its own: mapped, and every page touched, so that the next NewSurfaceImage
+// calls of those sizes find it in place instead of taking the page faults themselves. The
+// table starts it for its window and the engine's surfaces while it builds its window;
+// with a processor to spare, their first touch costs the start nothing. Small sizes,
+// which NewSurfaceImage leaves to Qt, prepare nothing.
+void PrepareSurfaceMemory(const std::vector<QSize>& sizes);
 
 // Gives back prepared memory no NewSurfaceImage has taken (after a start whose sizes
 // turned out otherwise), waiting for any still being prepared.

@@ -32,7 +32,12 @@ std::optional<QImage> take(const QString& path, int scale) {
         return std::nullopt;
     std::future<QImage> image = std::move(prefetch->image);
     prefetch.reset();
-    return image.get();
+    try {
+        return image.get();
+    } catch (...) {
+        // Read again by the caller: the file may have been put back since.
+        return std::nullopt;
+    }
 }
 
 } // namespace gdi::PicturePrefetch

@@ -15,9 +15,10 @@ namespace gdi::PicturePrefetch {
 using Load = QImage (*)(const QString& path, int scale);
 void start(const QString& path, int scale, Load load);
 
-// The prefetched picture of `path` at `scale`, waiting for it when it is not ready yet, or
-// the error its load threw, thrown again here. Nothing when no prefetch of that path and
-// scale is waiting; a prefetch is taken once.
+// The prefetched picture of `path` at `scale`, waiting for it when it is not ready yet.
+// Nothing when no prefetch of that path and scale is waiting, or when its load failed (the
+// caller reads the file itself, which may have been put back since); a prefetch is taken
+// once.
 std::optional<QImage> take(const QString& path, int scale);
 
 } // namespace gdi::PicturePrefetch

@@ -70,8 +70,10 @@ void* mapTouched(std::size_t length) {
 }
 
 // Blocks being mapped and touched ahead (PrepareSurfaceMemory), each taken by one
-// NewSurfaceImage of its length. The picture prefetch makes surfaces on its own thread.
+// NewSurfaceImage of its size; a size of the same length (the deck picture prefetch makes
+// one on its own thread) takes none.
 struct Prepared {
+    QSize size;
     std::size_t length;
     std::future<void*> start;
 };
@@ -79,14 +81,14 @@ struct Prepared {
 std::mutex preparedMutex;
 std::vector<Prepared> prepared;
 
-// A prepared block of `length` bytes, waiting until it is ready, or nullptr when none
-// was prepared (or its mapping failed).
-void* takePrepared(std::size_t length) {
+// A block prepared for an image of `size`, waiting until it is ready, or nullptr when
+// none was prepared (or its mapping failed).
+void* takePrepared(QSize size) {
     std::future<void*> start;
     {
         const std::lock_guard lock(preparedMutex);
         const auto it = std::find_if(prepared.begin(), prepared.end(),
-                                     [length](const Prepared& p) { return p.length == length; });
+                                     [size](const Prepared& p) { return p.size == size; });
         if (it == prepared.end())
             return nullptr;
         start = std::move(it->start);
@@ -106,18 +108,22 @@ std::size_t mappingLength(QSize size) {
 
 } // namespace
 
-void PrepareSurfaceMemory(QSize size, int count) {
-    const std::size_t length = mappingLength(size);
-    if (length == 0 || count <= 0)
-        return;
-    std::vector<std::promise<void*>> blocks(static_cast<std::size_t>(count));
+void PrepareSurfaceMemory(const std::vector<QSize>& sizes) {
+    std::vector<std::pair<std::size_t, std::promise<void*>>> blocks;
     {
         const std::lock_guard lock(preparedMutex);
-        for (std::promise<void*>& block : blocks)
-            prepared.push_back({length, block.get_future()});
+        for (const QSize size : sizes) {
+            if (const std::size_t length = mappingLength(size); length > 0) {
+                std::promise<void*> block;
+                prepared.push_back({size, length, block.get_future()});
+                blocks.emplace_back(length, std::move(block));
+            }
+        }
     }
-    std::thread([length, blocks = std::move(blocks)]() mutable {
-        for (std::promise<void*>& block : blocks)
+    if (blocks.empty())
+        return;
+    std::thread([blocks = std::move(blocks)]() mutable {
+        for (auto& [length, block] : blocks)
             block.set_value(mapTouched(length));
     }).detach();
 }
@@ -143,7 +149,7 @@ QImage NewSurfaceImage(QSize size) {
         const auto bytes = std::uint64_t(bytesPerLine) * std::uint64_t(size.height());
         return bytes < kHugePage ? QImage(size, QImage::Format_RGB32) : QImage();
     }
-    void* start = takePrepared(length);
+    void* start = takePrepared(size);
     if (!start)
         start = mapAligned(length);
     if (!start)

@@ -157,7 +157,7 @@ long faultsWhile(const std::function<void()>& write) {
 // page faults as ever.
 TEST(PrepareSurfaceMemory, GivesSurfacesOfItsSizeWithTheirPagesInPlace) {
     const QSize prepared(1920, 1080);
-    PrepareSurfaceMemory(prepared, 2);
+    PrepareSurfaceMemory({prepared, QSize(2, 2), prepared});
     // First, so that the code filling is in memory too when the prepared ones are filled.
     QImage other = NewSurfaceImage(QSize(1920, 1200));
     EXPECT_GT(faultsWhile([&] { other.fill(0xFF123456u); }), 0) << "another size";
@@ -170,7 +170,7 @@ TEST(PrepareSurfaceMemory, GivesSurfacesOfItsSizeWithTheirPagesInPlace) {
     QImage third = NewSurfaceImage(prepared);
     EXPECT_GT(faultsWhile([&] { third.fill(0xFF123456u); }), 0) << "only two were prepared";
 
-    PrepareSurfaceMemory(prepared, 1);
+    PrepareSurfaceMemory({prepared});
     ReleasePreparedSurfaceMemory();
     QImage afterRelease = NewSurfaceImage(prepared);
     EXPECT_GT(faultsWhile([&] { afterRelease.fill(0xFF123456u); }), 0);
