@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <future>
+#include <memory>
 #include <limits>
 #include <mutex>
 #include <thread>
@@ -69,32 +69,33 @@ void* mapTouched(std::size_t length) {
     return start;
 }
 
-// Blocks being mapped and touched ahead (PrepareSurfaceMemory), each taken by one
-// NewSurfaceImage of its size; a size of the same length (the deck picture prefetch makes
-// one on its own thread) takes none.
+// Memory being mapped and touched ahead (PrepareSurfaceMemory) for an image of `size`.
+// A NewSurfaceImage of that size takes it only once it is ready, and never waits for it:
+// on a busy machine the preparing thread may not have run yet, and mapping anew is then
+// quicker than waiting. Another size of the same length (the deck picture read ahead on
+// its own thread makes one) takes none.
 struct Prepared {
     QSize size;
-    std::size_t length;
-    std::future<void*> start;
+    std::size_t length = 0;
+    void* start = nullptr; // once ready
+    bool ready = false;
+    bool released = false; // nobody takes it any more: unmapped once ready
 };
 
 std::mutex preparedMutex;
-std::vector<Prepared> prepared;
+std::vector<std::shared_ptr<Prepared>> prepared; // not yet taken nor released
 
-// A block prepared for an image of `size`, waiting until it is ready, or nullptr when
-// none was prepared (or its mapping failed).
+// A ready block prepared for an image of `size`, or nullptr.
 void* takePrepared(QSize size) {
-    std::future<void*> start;
-    {
-        const std::lock_guard lock(preparedMutex);
-        const auto it = std::find_if(prepared.begin(), prepared.end(),
-                                     [size](const Prepared& p) { return p.size == size; });
-        if (it == prepared.end())
-            return nullptr;
-        start = std::move(it->start);
-        prepared.erase(it);
-    }
-    return start.get();
+    const std::lock_guard lock(preparedMutex);
+    const auto it = std::find_if(prepared.begin(), prepared.end(), [size](const auto& p) {
+        return p->size == size && p->ready && p->start;
+    });
+    if (it == prepared.end())
+        return nullptr;
+    void* start = (*it)->start;
+    prepared.erase(it);
+    return start;
 }
 
 // The length of the mapping for an image of `size`, or 0 for one left to Qt's own
@@ -109,34 +110,45 @@ std::size_t mappingLength(QSize size) {
 } // namespace
 
 void PrepareSurfaceMemory(const std::vector<QSize>& sizes) {
-    std::vector<std::pair<std::size_t, std::promise<void*>>> blocks;
+    std::vector<std::shared_ptr<Prepared>> blocks;
     {
         const std::lock_guard lock(preparedMutex);
         for (const QSize size : sizes) {
             if (const std::size_t length = mappingLength(size); length > 0) {
-                std::promise<void*> block;
-                prepared.push_back({size, length, block.get_future()});
-                blocks.emplace_back(length, std::move(block));
+                blocks.push_back(std::make_shared<Prepared>(Prepared{size, length}));
+                prepared.push_back(blocks.back());
             }
         }
     }
     if (blocks.empty())
         return;
-    std::thread([blocks = std::move(blocks)]() mutable {
-        for (auto& [length, block] : blocks)
-            block.set_value(mapTouched(length));
+    std::thread([blocks = std::move(blocks)] {
+        for (const std::shared_ptr<Prepared>& block : blocks) {
+            void* start = mapTouched(block->length);
+            std::unique_lock lock(preparedMutex);
+            if (block->released) {
+                lock.unlock();
+                if (start)
+                    munmap(start, block->length);
+                continue;
+            }
+            block->start = start;
+            block->ready = true;
+        }
     }).detach();
 }
 
 void ReleasePreparedSurfaceMemory() {
-    std::vector<Prepared> untaken;
+    std::vector<std::shared_ptr<Prepared>> untaken;
     {
         const std::lock_guard lock(preparedMutex);
         untaken.swap(prepared);
+        for (const std::shared_ptr<Prepared>& block : untaken)
+            block->released = true;
     }
-    for (Prepared& block : untaken) {
-        if (void* start = block.start.get())
-            munmap(start, block.length);
+    for (const std::shared_ptr<Prepared>& block : untaken) {
+        if (block->ready && block->start)
+            munmap(block->start, block->length);
     }
 }
 
