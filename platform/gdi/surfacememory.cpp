@@ -82,12 +82,16 @@ struct Prepared {
     bool released = false; // nobody takes it any more: unmapped once ready
 };
 
-std::mutex preparedMutex;
+// Never destroyed: a preparing thread may still run while the program exits.
+std::mutex& preparedMutex() {
+    static auto* mutex = new std::mutex;
+    return *mutex;
+}
 std::vector<std::shared_ptr<Prepared>> prepared; // not yet taken nor released
 
 // A ready block prepared for an image of `size`, or nullptr.
 void* takePrepared(QSize size) {
-    const std::lock_guard lock(preparedMutex);
+    const std::lock_guard lock(preparedMutex());
     const auto it = std::find_if(prepared.begin(), prepared.end(), [size](const auto& p) {
         return p->size == size && p->ready && p->start;
     });
@@ -112,7 +116,7 @@ std::size_t mappingLength(QSize size) {
 void PrepareSurfaceMemory(const std::vector<QSize>& sizes) {
     std::vector<std::shared_ptr<Prepared>> blocks;
     {
-        const std::lock_guard lock(preparedMutex);
+        const std::lock_guard lock(preparedMutex());
         for (const QSize size : sizes) {
             if (const std::size_t length = mappingLength(size); length > 0) {
                 blocks.push_back(std::make_shared<Prepared>(Prepared{size, length}));
@@ -125,7 +129,7 @@ void PrepareSurfaceMemory(const std::vector<QSize>& sizes) {
     std::thread([blocks = std::move(blocks)] {
         for (const std::shared_ptr<Prepared>& block : blocks) {
             void* start = mapTouched(block->length);
-            std::unique_lock lock(preparedMutex);
+            std::unique_lock lock(preparedMutex());
             if (block->released) {
                 lock.unlock();
                 if (start)
@@ -141,7 +145,7 @@ void PrepareSurfaceMemory(const std::vector<QSize>& sizes) {
 void ReleasePreparedSurfaceMemory() {
     std::vector<std::shared_ptr<Prepared>> untaken;
     {
-        const std::lock_guard lock(preparedMutex);
+        const std::lock_guard lock(preparedMutex());
         untaken.swap(prepared);
         for (const std::shared_ptr<Prepared>& block : untaken)
             block->released = true;
