@@ -28,11 +28,12 @@ set(CPACK_COMPONENTS_ALL Runtime Development)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME "halvane")
 set(CPACK_DEBIAN_RUNTIME_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 # The Qt 6 runtime the programs link, the platform plug-ins a window needs, fontconfig
-# (the program reads its configuration early), and the font the cards' lettering and the
+# (the program reads its configuration early), libdeflate (the larger deck pictures are
+# inflated with it), and the font the cards' lettering and the
 # menus use. Listed by hand: the engine and the plug-ins are
 # private libraries of this package, which dpkg-shlibdeps cannot place.
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS
-    "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins (>= 6.4), libfontconfig1, fonts-dejavu-core, libc6, libstdc++6")
+    "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins (>= 6.4), libfontconfig1, libdeflate0, fonts-dejavu-core, libc6, libstdc++6")
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME "halvane-dev")
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION "devel")

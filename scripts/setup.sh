@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev libfontconfig-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev libdeflate-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick

@@ -4,9 +4,10 @@
 
 #include <QtEndian>
 
-#include <zlib.h>
+#include <libdeflate.h>
 
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace gdi {
@@ -38,71 +39,47 @@ std::optional<std::vector<Chunk>> chunksOf(const QByteArray& file) {
     return chunks;
 }
 
-// Feeds the IDAT chunks to zlib one after the other.
-class Rows {
-public:
-    explicit Rows(const std::vector<Chunk>& chunks) : m_chunks(chunks) {
-        m_ok = inflateInit(&m_stream) == Z_OK;
+// The IDAT chunks' data joined: the compressed rows as one stream.
+QByteArray compressedRows(const std::vector<Chunk>& chunks) {
+    QByteArray rows;
+    for (const Chunk& chunk : chunks) {
+        if (chunk.type == "IDAT")
+            rows.append(chunk.data);
     }
-    ~Rows() { inflateEnd(&m_stream); }
-    Rows(const Rows&) = delete;
-    Rows& operator=(const Rows&) = delete;
+    return rows;
+}
 
-    // Fills `row` completely; false when the data ends or is broken first.
-    bool next(std::vector<unsigned char>& row) {
-        m_stream.next_out = row.data();
-        m_stream.avail_out = uInt(row.size());
-        while (m_ok && m_stream.avail_out > 0) {
-            if (m_stream.avail_in == 0 && !feed())
-                return false;
-            const int result = inflate(&m_stream, Z_NO_FLUSH);
-            if (result == Z_STREAM_END) {
-                m_ended = true;
-                return m_stream.avail_out == 0;
-            }
-            m_ok = result == Z_OK;
-        }
-        return m_ok;
+struct DecompressorDeleter {
+    void operator()(libdeflate_decompressor* decompressor) const {
+        libdeflate_free_decompressor(decompressor);
     }
-
-    // Has the compressed data ended exactly, with its checksum right?
-    bool endedCleanly() {
-        if (m_ended)
-            return true;
-        unsigned char spare = 0;
-        m_stream.next_out = &spare;
-        m_stream.avail_out = 1;
-        while (m_ok) {
-            if (m_stream.avail_in == 0 && !feed())
-                return false;
-            const int result = inflate(&m_stream, Z_NO_FLUSH);
-            if (result == Z_STREAM_END)
-                return m_stream.avail_out == 1;
-            m_ok = result == Z_OK && m_stream.avail_out == 1;
-        }
-        return false;
-    }
-
-private:
-    bool feed() {
-        while (m_next < m_chunks.size()) {
-            const Chunk& chunk = m_chunks[m_next++];
-            if (chunk.type == "IDAT" && !chunk.data.isEmpty()) {
-                m_stream.next_in =
-                    reinterpret_cast<Bytef*>(const_cast<char*>(chunk.data.data()));
-                m_stream.avail_in = uInt(chunk.data.size());
-                return true;
-            }
-        }
-        return false;
-    }
-
-    const std::vector<Chunk>& m_chunks;
-    std::size_t m_next = 0;
-    z_stream m_stream{};
-    bool m_ok = false;
-    bool m_ended = false;
 };
+
+// Widens the stored rows (a filter byte, then R G B for each pixel), which lie at the end
+// of the picture's own memory, to the picture's RGB32 rows from the first row on. A pixel
+// is written only over stored bytes already read: the stored rows take fewer bytes than
+// the picture's, so a widened row never reaches the stored row after it. False when a row
+// is filtered.
+bool widenInPlace(QImage& image, const unsigned char* stored, std::size_t storedRowBytes) {
+    const int width = image.width();
+    for (int y = 0; y < image.height(); ++y, stored += storedRowBytes) {
+        if (stored[0] != 0)
+            return false;
+        const unsigned char* from = stored + 1;
+        auto* to = image.scanLine(y);
+        // Four bytes read at a time reach one byte into the next pixel; the last pixel,
+        // whose next byte may lie past the memory's end, is read byte by byte.
+        for (int x = 0; x + 1 < width; ++x, from += 3, to += 4) {
+            quint32 rgbx = 0;
+            std::memcpy(&rgbx, from, 4);
+            const quint32 pixel = 0xff000000u | (qFromBigEndian(rgbx) >> 8);
+            std::memcpy(to, &pixel, 4);
+        }
+        const quint32 last = qRgb(from[0], from[1], from[2]);
+        std::memcpy(to, &last, 4);
+    }
+    return true;
+}
 
 } // namespace
 
@@ -122,19 +99,23 @@ std::optional<QImage> PlainPng::decode(const QByteArray& file, QSize expected) {
         return std::nullopt;
 
     QImage image = NewSurfaceImage(expected);
-    if (image.isNull())
+    if (image.isNull() || std::size_t(image.bytesPerLine()) < std::size_t(width) * 4)
         return std::nullopt;
-    Rows rows(*chunks);
-    std::vector<unsigned char> row(std::size_t(width) * 3 + 1);
-    for (int y = 0; y < int(height); ++y) {
-        if (!rows.next(row) || row[0] != 0)
-            return std::nullopt;
-        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const unsigned char* from = row.data() + 1;
-        for (quint32 x = 0; x < width; ++x, from += 3)
-            to[x] = qRgb(from[0], from[1], from[2]);
-    }
-    if (!rows.endedCleanly())
+    // The rows are inflated straight into the picture's memory, at its end, and widened
+    // there: no second buffer of the picture's size is made (and its pages cleared).
+    const std::size_t storedRowBytes = std::size_t(width) * 3 + 1;
+    const std::size_t storedBytes = storedRowBytes * height;
+    unsigned char* stored = image.bits() + (std::size_t(image.sizeInBytes()) - storedBytes);
+    const QByteArray compressed = compressedRows(*chunks);
+    const std::unique_ptr<libdeflate_decompressor, DecompressorDeleter> decompressor(
+        libdeflate_alloc_decompressor());
+    std::size_t inflated = 0;
+    // Checks the rows' checksum; more data than the rows hold is refused as too long.
+    if (!decompressor ||
+        libdeflate_zlib_decompress(decompressor.get(), compressed.constData(),
+                                   std::size_t(compressed.size()), stored, storedBytes,
+                                   &inflated) != LIBDEFLATE_SUCCESS ||
+        inflated != storedBytes || !widenInPlace(image, stored, storedRowBytes))
         return std::nullopt;
     return image;
 }

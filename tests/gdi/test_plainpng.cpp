@@ -29,19 +29,32 @@ QByteArray chunk(const char* type, const QByteArray& data) {
     return bigEndian(quint32(data.size())) + typed + bigEndian(quint32(crc));
 }
 
-// The stored rows of the 3 x 2 test picture: filter byte, then R G B for each pixel.
-QByteArray plainRows(int rows = kHeight) {
+// The test picture's colour at (x, y): every byte differs from its neighbours'.
+QRgb colorAt(int x, int y) {
+    return qRgb((10 * x + y) & 0xff, (100 + x + 7 * y) & 0xff, (200 + y + 3 * x) & 0xff);
+}
+
+// The stored rows of a test picture `width` wide: filter byte, then R G B for each pixel.
+QByteArray plainRows(int rows = kHeight, int width = kWidth) {
     QByteArray bytes;
+    bytes.reserve(qsizetype(rows) * (3 * width + 1));
     for (int y = 0; y < rows; ++y) {
         bytes.append('\0');
-        for (int x = 0; x < kWidth; ++x)
-            bytes.append(char(10 * x + y)).append(char(100 + x)).append(char(200 + y));
+        for (int x = 0; x < width; ++x) {
+            const QRgb color = colorAt(x, y);
+            bytes.append(char(qRed(color))).append(char(qGreen(color))).append(char(qBlue(color)));
+        }
     }
     return bytes;
 }
 
+QByteArray plainHeader(int width = kWidth, int height = kHeight) {
+    return bigEndian(quint32(width)) + bigEndian(quint32(height)) +
+           QByteArray("\x08\x02\x00\x00\x00", 5);
+}
+
 struct Png {
-    QByteArray header = bigEndian(kWidth) + bigEndian(kHeight) + QByteArray("\x08\x02\x00\x00\x00", 5);
+    QByteArray header = plainHeader();
     QByteArray rows = plainRows();
     int idatChunks = 1;
     std::function<void(QByteArray& packed)> spoil = [](QByteArray&) {};
@@ -62,17 +75,37 @@ struct Png {
 };
 
 TEST(PlainPng, DecodesEveryPixel) {
-    for (const int parts : {1, 3}) {
-        SCOPED_TRACE(testing::Message() << parts << " IDAT chunks");
+    // The rows are widened in the picture's own memory, so the small picture (memory of
+    // its own) and the deck-sized one (surface memory) both check every pixel, the last
+    // row's and the last column's above all.
+    const struct {
+        const char* name;
+        QSize size;
+        int idatChunks;
+    } kRows[] = {
+        {"Small", {kWidth, kHeight}, 1},
+        {"SmallInThreeChunks", {kWidth, kHeight}, 3},
+        {"DeckSheetAtTwice", {1872, 970}, 40},
+        {"OnePixel", {1, 1}, 1},
+    };
+    for (const auto& row : kRows) {
+        SCOPED_TRACE(row.name);
         Png png;
-        png.idatChunks = parts;
-        const std::optional<QImage> image = PlainPng::decode(png.file(), QSize(kWidth, kHeight));
+        png.header = plainHeader(row.size.width(), row.size.height());
+        png.rows = plainRows(row.size.height(), row.size.width());
+        png.idatChunks = row.idatChunks;
+        const std::optional<QImage> image = PlainPng::decode(png.file(), row.size);
         ASSERT_TRUE(image);
-        ASSERT_EQ(image->size(), QSize(kWidth, kHeight));
+        ASSERT_EQ(image->size(), row.size);
         EXPECT_EQ(image->format(), QImage::Format_RGB32);
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x)
-                EXPECT_EQ(image->pixel(x, y), qRgb(10 * x + y, 100 + x, 200 + y)) << x << "," << y;
+        int wrong = 0;
+        for (int y = 0; y < row.size.height(); ++y) {
+            for (int x = 0; x < row.size.width(); ++x) {
+                if (image->pixel(x, y) != colorAt(x, y) && ++wrong <= 5)
+                    ADD_FAILURE() << "pixel " << x << "," << y;
+            }
+        }
+        EXPECT_EQ(wrong, 0);
     }
 }
 
