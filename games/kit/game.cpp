@@ -131,9 +131,9 @@ void Game::RefreshTable(int hDC, short Width, short Height) {
     m_lastPress.reset();
     m_background.remember(hDC);
     if (m_state == State::NoGame) {
-        startDeal(hDC, deals::random());
+        startDeal(hDC, deals::random(), TableMirror::Window::Bare);
     } else {
-        redraw(hDC);
+        redraw(hDC, TableMirror::Window::Bare);
     }
 }
 
@@ -179,7 +179,7 @@ void Game::abandon() {
     m_counted = false;
 }
 
-void Game::startDeal(int hDC, std::uint32_t number) {
+void Game::startDeal(int hDC, std::uint32_t number, TableMirror::Window window) {
     abandon();
     m_deal = number;
     m_table = deal(packOrder(number));
@@ -192,10 +192,10 @@ void Game::startDeal(int hDC, std::uint32_t number) {
     m_drag.reset();
     m_lastPress.reset();
     m_savedStore.clear();
-    redraw(hDC);
+    redraw(hDC, window);
 }
 
-void Game::redraw(int hDC) {
+void Game::redraw(int hDC, TableMirror::Window window) {
     if (!m_background.isKnown()) {
         m_background.remember(hDC);
     }
@@ -204,7 +204,7 @@ void Game::redraw(int hDC) {
         places, [&](PileId pile) { return marker(m_table, pile, places); },
         [&](PileId pile, int index) { return canTake(m_table, pile, index); },
         [&](PileId pile, int index) { return isCovered(m_table, pile, index); }};
-    m_mirror.redraw(hDC, m_background, m_table, look);
+    m_mirror.redraw(hDC, m_background, m_table, look, window);
     if (m_state == State::Won) {
         m_mirror.disableAll();
     }

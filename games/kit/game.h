@@ -141,12 +141,13 @@ private:
         int card = 0;
     };
 
-    void startDeal(int hDC, std::uint32_t number);
+    void startDeal(int hDC, std::uint32_t number,
+                   TableMirror::Window window = TableMirror::Window::Covered);
     RuleSet ruleSet() const;
     bool isLegal(const Move& move) const;
     bool mayAbandon();
     void abandon();
-    void redraw(int hDC);
+    void redraw(int hDC, TableMirror::Window window = TableMirror::Window::Covered);
     // Undo and redo: the table goes onto `to` and the last of `from` takes its place.
     // Always false: the table is redrawn here.
     bool stepThroughHistory(int hDC, std::vector<Table>& from, std::vector<Table>& to);

@@ -26,12 +26,14 @@ std::int16_t pixel(int value) {
 } // namespace
 
 void TableMirror::redraw(std::int32_t hdc, const TableBackground& background, const Table& table,
-                         const Look& look) {
+                         const Look& look, Window window) {
     const auto& piles = table.piles();
     if (int(piles.size()) > LastMarker - FirstMarker + 1) {
         throw std::length_error("game kit: more piles than the engine has spare slots");
     }
-    background.clear(hdc);
+    // A whole-window fill: at twice the size it costs as much as dealing the cards.
+    if (window == Window::Covered)
+        background.clear(hdc);
     // Parks every slot and arms the snapshot: the first card dealt copies the cleared
     // window to the table copy before it draws there too. Markers draw on both.
     m_engine.SetDefaultValues();

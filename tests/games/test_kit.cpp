@@ -588,6 +588,21 @@ TEST(KitMirror, TheTableCopyHoldsWhatTheWindowShows) {
         ASSERT_FALSE(samePicture(gdi::SurfaceImage(bed.hdc()), drawn)) << "nothing was drawn";
         bed.engine().ReDraw(bed.hdc());
         EXPECT_TRUE(samePicture(gdi::SurfaceImage(bed.hdc()), drawn));
+
+        // Drawn on the window the host has just cleared (RefreshTable), which is not
+        // filled again: the same picture as over the earlier table, and the same table copy.
+        kit::TableBackground hosts;
+        bed.clearWindow();
+        hosts.remember(bed.hdc());
+        mirror.redraw(bed.hdc(), hosts, earlier, look);
+        mirror.redraw(bed.hdc(), hosts, table, look);
+        const QImage overEarlier = gdi::SurfaceImage(bed.hdc());
+        bed.clearWindow();
+        mirror.redraw(bed.hdc(), hosts, table, look, kit::TableMirror::Window::Bare);
+        EXPECT_TRUE(samePicture(gdi::SurfaceImage(bed.hdc()), overEarlier)) << "on a bare window";
+        bed.clearWindow();
+        bed.engine().ReDraw(bed.hdc());
+        EXPECT_TRUE(samePicture(gdi::SurfaceImage(bed.hdc()), overEarlier)) << "its table copy";
     }
 }
 
