@@ -17,14 +17,18 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
-constexpr int kStarts = 5;
+// Medians of this many starts of each: a start now and then takes twice as long on a
+// shared machine, and a mean of a few starts followed it.
+constexpr int kStarts = 15;
 constexpr double kAim = 1.5;
 
 // Starts `program` and waits for its end; the seconds it took. A start that fails or
@@ -44,6 +48,13 @@ double timedStart(const QString& program, const QProcessEnvironment& environment
         throw std::runtime_error("the start of " + program.toStdString() + " failed");
     }
     return double(clock.nsecsElapsed()) * 1e-9;
+}
+
+// The middle one of `seconds` (not empty), the mean of the two middle ones for an even count.
+double median(std::vector<double> seconds) {
+    std::sort(seconds.begin(), seconds.end());
+    const std::size_t half = seconds.size() / 2;
+    return seconds.size() % 2 ? seconds[half] : (seconds[half - 1] + seconds[half]) / 2;
 }
 
 // The offscreen platform, on a screen of `size` when one is given.
@@ -78,22 +89,22 @@ void BM_StartUp(benchmark::State& state, QSize screen, const char* what) {
         // Installs the table folder, and warms the file cache for both.
         timedStart(program, environment);
         timedStart(bare, environment);
-        double tableSeconds = 0;
-        double bareSeconds = 0;
-        double textSeconds = 0;
+        std::vector<double> tableSeconds;
+        std::vector<double> bareSeconds;
+        std::vector<double> textSeconds;
         const QStringList withText{QStringLiteral("--with-text")};
         for (auto _ : state) {
             // Alternating, so that a slower moment of the machine falls on all three.
-            bareSeconds += timedStart(bare, environment);
-            textSeconds += timedStart(bare, environment, withText);
-            tableSeconds += timedStart(program, environment);
+            bareSeconds.push_back(timedStart(bare, environment));
+            textSeconds.push_back(timedStart(bare, environment, withText));
+            tableSeconds.push_back(timedStart(program, environment));
         }
-        const double starts = double(state.iterations());
-        const double ratio = bareSeconds > 0 ? tableSeconds / bareSeconds : 0;
-        const double textRatio = textSeconds > 0 ? tableSeconds / textSeconds : 0;
-        state.counters["halvane_ms"] = tableSeconds / starts * 1e3;
-        state.counters["bare_ms"] = bareSeconds / starts * 1e3;
-        state.counters["text_ms"] = textSeconds / starts * 1e3;
+        const double table = median(tableSeconds);
+        const double ratio = table / median(bareSeconds);
+        const double textRatio = table / median(textSeconds);
+        state.counters["halvane_ms"] = table * 1e3;
+        state.counters["bare_ms"] = median(bareSeconds) * 1e3;
+        state.counters["text_ms"] = median(textSeconds) * 1e3;
         state.counters["ratio"] = ratio;
         state.counters["text_ratio"] = textRatio;
         std::printf("start-up to the shown table (%s): %.2f x a bare Qt window (aim %.1f), "
