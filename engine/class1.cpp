@@ -268,4 +268,8 @@ LargeSurfaces largeSurfaces(int scale) {
     return {DeckSetup::tableCopySize(scale), DeckSetup::saveUnderSize(scale)};
 }
 
+void prefetchDeck(const QString& folder, const QString& file, int scale) {
+    DeckSetup::prefetchSheet(folder, file, scale);
+}
+
 } // namespace dorvik

@@ -7,13 +7,14 @@
 
 namespace dorvik {
 
-namespace {
-constexpr int kSeedX = 71; // the gap between the first two cells of the first row
-constexpr int kSeedY = 1;
-} // namespace
+gdi::AreaProbe DeckBackground::areaProbe() {
+    // The first cell's top-left corner touches only the sheet's edges, never a gap, so the
+    // area of the gaps cannot reach it and the first card would keep one black corner.
+    return {{QPoint(71, 1), QPoint(0, 0)}, gdi::RGB(0, 0, 0)};
+}
 
-void DeckBackground::sheetLoaded() {
-    m_state.SheetBackground = gdi::Area();
+void DeckBackground::sheetLoaded(gdi::Area background) {
+    m_state.SheetBackground = std::move(background);
     fill();
 }
 
@@ -28,18 +29,8 @@ void DeckBackground::setColor(std::int32_t color) {
 }
 
 void DeckBackground::fill() {
-    if (!m_state.BackgroundColor || m_state.DeckDC == 0)
-        return;
-    const gdi::COLORREF color = *m_state.BackgroundColor;
-    if (!m_state.SheetBackground.isEmpty()) {
-        gdi::FillArea(m_state.DeckDC, m_state.SheetBackground, color);
-        return;
-    }
-    // The first fill since the sheet was loaded finds the area as it fills it. The first
-    // cell's top-left corner touches only the sheet's edges, never a gap, so the area of
-    // the gaps cannot reach it and the first card would keep one black corner.
-    m_state.SheetBackground = gdi::FloodArea(
-        m_state.DeckDC, {QPoint(kSeedX, kSeedY), QPoint(0, 0)}, gdi::RGB(0, 0, 0), color);
+    if (m_state.BackgroundColor && m_state.DeckDC != 0)
+        gdi::FillArea(m_state.DeckDC, m_state.SheetBackground, *m_state.BackgroundColor);
 }
 
 } // namespace dorvik

@@ -7,6 +7,8 @@
 // as loaded: a later colour refills that same region, never more, whatever colours the
 // faces hold.
 
+#include "platform/gdi/gdi.h"
+
 #include <cstdint>
 
 namespace dorvik {
@@ -17,9 +19,15 @@ class DeckBackground {
 public:
     explicit DeckBackground(Module1& state) : m_state(state) {}
 
-    // Call right after a sheet was loaded into the deck surface: remembers it as loaded
-    // and fills it with the last colour given to setColor, if any.
-    void sheetLoaded();
+    // The sheet's background, which every table colour fills, as the loader finds it on a
+    // sheet as loaded: the black joined to the gap between the first two cells of the
+    // first row and to the first cell's top-left corner.
+    static gdi::AreaProbe areaProbe();
+
+    // Call right after a sheet was loaded into the deck surface, with the area of
+    // areaProbe() the loader found on it: keeps the area and fills it with the last
+    // colour given to setColor, if any.
+    void sheetLoaded(gdi::Area background);
 
     // Records `color` (0x00BBGGRR) and fills the loaded sheet's background with it.
     // Throws dorvik::Error when `color` has bits above the 24 colour bits.

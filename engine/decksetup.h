@@ -9,6 +9,8 @@
 // loader's message (which names the file). The sheet is loaded before anything else
 // happens, so a bad file leaves the card table, the surfaces and CurrentDeck as they were.
 
+#include "platform/gdi/gdi.h"
+
 #include <QSize>
 #include <QString>
 
@@ -44,11 +46,21 @@ public:
     static QSize tableCopySize(int scale);
     static QSize saveUnderSize(int scale);
 
+    // Starts reading sheet `file` of the cards folder of `folder` at `scale` ahead, for
+    // the next load of it; a name loading would refuse reads nothing.
+    static void prefetchSheet(const QString& folder, const QString& file, int scale);
+
 private:
+    struct Sheet {
+        std::int32_t bitmap;
+        gdi::Area background; // see DeckBackground
+    };
     // The deck sheet as a bitmap of `scale` (its larger picture or the sheet enlarged).
-    std::int32_t loadSheet(const QString& file, int scale, const char* method) const;
+    Sheet loadSheet(const QString& file, int scale, const char* method) const;
+    static bool isPlainName(const QString& file);
+    static QString sheetPath(const QString& folder, const QString& file);
     static int sheetScale(std::int32_t screenHdc);
-    bool installSurfaces(std::int32_t screenHdc, const QString& file, std::int32_t sheet);
+    bool installSurfaces(std::int32_t screenHdc, const QString& file, Sheet sheet);
 
     Module1& m_state;
 };

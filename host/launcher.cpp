@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
@@ -79,15 +78,12 @@ namespace {
 
 // Starts reading the deck picture the table is about to load, so that it is decoded while
 // the window is built. Anything wrong is left to the table's own start, which reads the
-// same settings and tells; a name the engine would refuse is not read at all.
+// same settings and tells.
 void prefetchDeck(const QString& installDir, int scale) {
     HostSettings settings;
     std::int16_t cardBack = 0;
     LoadSettings(InstallDir::settingsFile(installDir), settings, cardBack);
-    const QString file = settings.CurrentDeckFile;
-    if (file.isEmpty() || QFileInfo(file).fileName() != file)
-        return;
-    gdi::PrefetchPicture(installDir + QStringLiteral("/cards/") + file, scale);
+    dorvik::prefetchDeck(installDir, settings.CurrentDeckFile, scale);
 }
 
 // Starts on other threads what the table's start would otherwise wait for: the deck

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 
 namespace gdi {
 
@@ -167,25 +168,47 @@ bool ExtFloodFill(HDC hdc, int x, int y, COLORREF color, unsigned type) {
     return true;
 }
 
+// Finds areas for FloodArea on a context and for LoadPicture on a picture not yet one.
+class AreaFinder {
+public:
+    // The area of `color` joined to `points` (table pixels) on `image` (device pixels at
+    // `scale`), painted with `paint` as it is found; the device pixels painted are bounded
+    // by `painted`. With `paint` equal to `color`, nothing changes.
+    static Area flood(QImage& image, int scale, std::span<const QPoint> points, COLORREF color,
+                      COLORREF paint, QRect* painted = nullptr) {
+        Area area;
+        area.m_surface = image.size();
+        const QRect table(0, 0, image.width() / scale, image.height() / scale);
+        std::vector<QPoint> starts;
+        for (const QPoint point : points) {
+            if (table.contains(point))
+                starts.push_back(point * scale);
+        }
+        std::vector<FloodFill::Run> runs;
+        if (!FloodFill::run(image, starts, toPixel(color), FloodFill::Mode::Surface,
+                            toPixel(paint), painted, &runs))
+            return area;
+        area.m_runs.reserve(runs.size());
+        for (const FloodFill::Run& run : runs)
+            area.m_runs.push_back({run.y, run.left, run.right});
+        return area;
+    }
+
+    static Area find(QImage& image, int scale, const AreaProbe& probe) {
+        return flood(image, scale, probe.points, probe.color, probe.color);
+    }
+};
+
 Area FloodArea(HDC hdc, std::initializer_list<QPoint> points, COLORREF color, COLORREF paint) {
     const Surface surface = surfaceOf(hdc);
-    Area area;
     if (!surface.image)
-        return area;
-    std::vector<QPoint> starts;
-    for (const QPoint point : points) {
-        if (surface.holds(point.x(), point.y()))
-            starts.push_back(point * surface.scale);
-    }
-    area.m_surface = surface.image->size();
-    std::vector<FloodFill::Run> runs;
+        return Area();
     QRect painted;
-    if (!FloodFill::run(*surface.image, starts, toPixel(color), FloodFill::Mode::Surface,
-                        toPixel(paint), &painted, &runs))
-        return area;
-    surface.context->addDirty(painted);
-    for (const FloodFill::Run& run : runs)
-        area.m_runs.push_back({run.y, run.left, run.right});
+    Area area = AreaFinder::flood(*surface.image, surface.scale,
+                                  std::span(points.begin(), points.size()), color, paint,
+                                  &painted);
+    if (!area.isEmpty())
+        surface.context->addDirty(painted);
     return area;
 }
 
@@ -284,23 +307,49 @@ QImage loadPictureImage(const QString& path, int scale) {
                       : ScaledPicture::load(path, bytes, scale);
 }
 
-} // namespace
-
-void PrefetchPicture(const QString& path, int scale) {
-    if (scale >= 1 && scale <= kMaxTableScale)
-        PicturePrefetch::start(path, scale, loadPictureImage);
+PicturePrefetch::Picture readAhead(const QString& path, int scale,
+                                   const std::optional<AreaProbe>& probe) {
+    PicturePrefetch::Picture picture{loadPictureImage(path, scale), std::nullopt};
+    if (probe)
+        picture.area = AreaFinder::find(picture.image, scale, *probe);
+    return picture;
 }
 
-HBITMAP LoadPicture(const QString& path, int scale) {
+// The picture of `path` at `scale`, read ahead or read now.
+PicturePrefetch::Picture takeOrRead(const QString& path, int scale,
+                                    const std::optional<AreaProbe>& probe) {
     checkPictureScale(path, scale);
-    std::optional<QImage> image = PicturePrefetch::take(path, scale);
-    if (!image)
-        image = loadPictureImage(path, scale);
-    const HBITMAP bitmap = adoptImage(std::move(*image), scale);
+    if (std::optional<PicturePrefetch::Picture> picture = PicturePrefetch::take(path, scale, probe))
+        return std::move(*picture);
+    return {loadPictureImage(path, scale), std::nullopt};
+}
+
+HBITMAP adoptPicture(const QString& path, QImage image, int scale) {
+    const HBITMAP bitmap = adoptImage(std::move(image), scale);
     if (bitmap == 0)
         throw Error(QStringLiteral("Cannot load picture \"%1\": picture too large")
                         .arg(path)
                         .toStdString());
+    return bitmap;
+}
+
+} // namespace
+
+void PrefetchPicture(const QString& path, int scale, std::optional<AreaProbe> probe) {
+    if (scale >= 1 && scale <= kMaxTableScale)
+        PicturePrefetch::start(path, scale, std::move(probe), readAhead);
+}
+
+HBITMAP LoadPicture(const QString& path, int scale) {
+    return adoptPicture(path, takeOrRead(path, scale, std::nullopt).image, scale);
+}
+
+HBITMAP LoadPicture(const QString& path, int scale, const AreaProbe& probe, Area& area) {
+    PicturePrefetch::Picture picture = takeOrRead(path, scale, probe);
+    if (!picture.area)
+        picture.area = AreaFinder::find(picture.image, scale, probe);
+    const HBITMAP bitmap = adoptPicture(path, std::move(picture.image), scale);
+    area = std::move(*picture.area);
     return bitmap;
 }
 

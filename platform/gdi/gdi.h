@@ -26,6 +26,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -105,7 +106,7 @@ public:
     bool isEmpty() const { return m_runs.empty(); }
 
 private:
-    friend Area FloodArea(HDC, std::initializer_list<QPoint>, COLORREF, COLORREF);
+    friend class AreaFinder;
     friend bool FillArea(HDC, const Area&, COLORREF);
 
     struct Run {
@@ -164,12 +165,29 @@ long FrameCount(HDC hdc);
 // on standard error. Throws gdi::Error for a scale outside 1 to 4.
 HBITMAP LoadPicture(const QString& path, int scale = 1);
 
+// An area LoadPicture finds on a picture as loaded: the pixels of `color` joined to
+// `points` (table pixels), as FloodArea finds them.
+struct AreaProbe {
+    std::vector<QPoint> points;
+    COLORREF color = 0;
+    bool operator==(const AreaProbe&) const = default;
+};
+
+// LoadPicture(path, scale), and in `area` the area of `probe` on the picture as loaded,
+// for FillArea to paint later. Found on the prefetch's thread when PrefetchPicture was
+// given the same probe: on a deck picture that has just been decoded elsewhere and is no
+// longer in this processor's cache, finding its background took the start one to four
+// milliseconds. Throws as LoadPicture does.
+HBITMAP LoadPicture(const QString& path, int scale, const AreaProbe& probe, Area& area);
+
 // Starts reading and decoding the picture LoadPicture(path, scale) loads on a thread of its
 // own, so that it is ready once the caller has built its windows; the next LoadPicture of
-// that path and scale takes it from there. Only the file is read ahead: a later
-// LoadPicture of another path or scale, or after a read ahead that failed, loads as ever,
-// and a later prefetch replaces this one. A scale outside 1 to 4 starts nothing.
-void PrefetchPicture(const QString& path, int scale);
+// that path and scale takes it from there, with the area of `probe` when it asks for the
+// same one. Only the file is read ahead: a later LoadPicture of another path or scale, or
+// after a read ahead that failed, loads as ever, and a later prefetch replaces this one.
+// A scale outside 1 to 4 starts nothing.
+void PrefetchPicture(const QString& path, int scale,
+                     std::optional<AreaProbe> probe = std::nullopt);
 
 // A new bitmap of `scale` holding a copy of `image` (device pixels; tests and tools build
 // pictures this way); 0 for a null image, one larger than CreateCompatibleBitmap allows,

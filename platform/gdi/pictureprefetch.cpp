@@ -9,7 +9,8 @@ namespace {
 struct Waiting {
     QString path;
     int scale = 0;
-    std::future<QImage> image;
+    std::optional<AreaProbe> probe;
+    std::future<Picture> picture;
 };
 
 // At exit a prefetch never taken is waited for here, before its thread could outlive the
@@ -21,19 +22,26 @@ std::optional<Waiting>& waiting() {
 
 } // namespace
 
-void start(const QString& path, int scale, Load load) {
+void start(const QString& path, int scale, std::optional<AreaProbe> probe, Load load) {
     waiting().reset();
-    waiting() = Waiting{path, scale, std::async(std::launch::async, load, path, scale)};
+    // The thread gets copies: the caller's may be gone by the time it runs.
+    std::future<Picture> picture = std::async(std::launch::async, load, path, scale, probe);
+    waiting() = Waiting{path, scale, std::move(probe), std::move(picture)};
 }
 
-std::optional<QImage> take(const QString& path, int scale) {
+std::optional<Picture> take(const QString& path, int scale,
+                            const std::optional<AreaProbe>& probe) {
     std::optional<Waiting>& prefetch = waiting();
     if (!prefetch || prefetch->path != path || prefetch->scale != scale)
         return std::nullopt;
-    std::future<QImage> image = std::move(prefetch->image);
+    std::future<Picture> future = std::move(prefetch->picture);
+    const bool sameProbe = prefetch->probe == probe;
     prefetch.reset();
     try {
-        return image.get();
+        Picture picture = future.get();
+        if (!sameProbe)
+            picture.area.reset();
+        return picture;
     } catch (...) {
         // Read again by the caller: the file may have been put back since.
         return std::nullopt;

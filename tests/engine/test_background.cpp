@@ -163,6 +163,34 @@ INSTANTIATE_TEST_SUITE_P(Sequences, BackgroundFill,
                                                   e.InitializeDeck(dc);
                                               },
                                               false, 0x00445566},
+                                         // The start reads the deck ahead with its
+                                         // background: a load of that deck takes both,
+                                         // a load of another reads its own.
+                                         Fill{"ReadAheadAt2x",
+                                              [](Class1& e, gdi::HDC dc) {
+                                                  prefetchDeck(module1().CurrentDirectory,
+                                                               "Standard.bmp", 2);
+                                                  e.InitializeDeck(dc);
+                                                  e.SetBackground(0x00336699);
+                                              },
+                                              false, 0x00336699, 2},
+                                         Fill{"ReadAheadForAnotherDeck",
+                                              [](Class1& e, gdi::HDC dc) {
+                                                  prefetchDeck(module1().CurrentDirectory,
+                                                               "Other.bmp", 1);
+                                                  e.InitializeDeck(dc);
+                                                  e.SetBackground(0x00336699);
+                                              },
+                                              false, 0x00336699},
+                                         Fill{"ReadAheadThenSetDeck",
+                                              [](Class1& e, gdi::HDC dc) {
+                                                  prefetchDeck(module1().CurrentDirectory,
+                                                               "Other.bmp", 1);
+                                                  e.InitializeDeck(dc);
+                                                  e.SetBackground(0x00336699);
+                                                  e.SetDeck("Other.bmp");
+                                              },
+                                              true, 0x00336699},
                                          Fill{"NoColourLeavesTheSheetBlack",
                                               [](Class1& e, gdi::HDC dc) { e.InitializeDeck(dc); },
                                               false, 0}),
