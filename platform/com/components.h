@@ -19,9 +19,10 @@ QStringList PluginFolders();
 void ClearPluginFolders(); // tests
 
 // Creates a new object of the class id (e.g. "Klondike.GamePlay"): the first plug-in
-// library in the plug-in folders (in folder order, then by file name) whose metadata
-// names that class id, exactly and case-sensitively, and whose IID is
-// COM_OBJECTFACTORY_IID. A fresh object each call, owned by the caller. Throws
+// library in the plug-in folders whose metadata names that class id, exactly and
+// case-sensitively, and whose IID is COM_OBJECTFACTORY_IID. Folders are searched in
+// order; within one, the library named after the class id's first part comes first
+// ("libklondike.so" or "klondike.so", in any case), then the others by file name. A fresh object each call, owned by the caller. Throws
 // com::Error naming the class id and the folders searched, or the library and why it
 // failed (does not load, does not create objects, created none); an empty class id or
 // one with an empty part (".GamePlay") is an error too. Libraries are never unloaded.

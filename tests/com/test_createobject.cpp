@@ -143,6 +143,22 @@ TEST_F(CreateObjectTest, SkipsMissingFoldersAndFilesThatAreNoPlugins) {
     EXPECT_NE(message.find(order), std::string::npos) << message;
 }
 
+// Two libraries of one folder name the class id: the one named after it is taken, not
+// the first by file name. (Both are copies of a library whose factory makes nothing, so
+// the error names the one taken.)
+TEST_F(CreateObjectTest, TakesTheLibraryNamedAfterTheClassIdFirst) {
+    QTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    const QString named = temp.filePath(QStringLiteral("libNullFactory.so"));
+    for (const QString& copy : {temp.filePath(QStringLiteral("a.so")), named})
+        ASSERT_TRUE(QFile::copy(FixtureDir + QStringLiteral("/nullfactory.so"), copy));
+    com::ClearPluginFolders();
+    com::AddPluginFolder(temp.path());
+    EXPECT_NE(createError(QStringLiteral("NullFactory.GamePlay")).find(named.toStdString() +
+                                                                        " created no object"),
+              std::string::npos);
+}
+
 TEST(PluginFolders, AreKeptAbsoluteCleanAndOnce) {
     com::ClearPluginFolders();
     com::AddPluginFolder(QStringLiteral("plugins/../games"));
