@@ -264,10 +264,6 @@ Variant Class1::GetDeckOrder(std::int16_t nIndex) {
     return Variant::fromInteger(DealingOrder(module1()).entry(nIndex));
 }
 
-LargeSurfaces largeSurfaces(int scale) {
-    return {DeckSetup::tableCopySize(scale), DeckSetup::saveUnderSize(scale)};
-}
-
 void prefetchDeck(const QString& folder, const QString& file, int scale) {
     DeckSetup::prefetchSheet(folder, file, scale);
 }

@@ -4,8 +4,6 @@
 
 #include "engine/_class1.h"
 
-#include <QSize>
-
 namespace dorvik {
 
 class Class1 final : public _Class1 {
@@ -75,18 +73,8 @@ public:
     Variant GetDeckOrder(std::int16_t nIndex) override;
 };
 
-// Not an engine method, and no part of the engine's state: for a host that has the
-// memory of the engine's large surfaces made ready while it starts
-// (gdi::PrepareSurfaceMemory). The sizes, in device pixels, of the table copy and of the
-// save-under surface that InitializeDeck makes at table scale `scale` on the current
-// screen.
-struct LargeSurfaces {
-    QSize tableCopy;
-    QSize saveUnder;
-};
-LargeSurfaces largeSurfaces(int scale);
-
-// Not an engine method either: for a host that has the deck read while it starts. Starts
+// Not an engine method, and no part of the engine's state: for a host that has the deck
+// read while it starts. Starts
 // reading the deck picture `file` that InitializeDeck would load from the cards folder of
 // `folder` at table scale `scale`, and finding the background the table colour fills on it,
 // on a thread of its own (gdi::PrefetchPicture). A name InitializeDeck would refuse reads

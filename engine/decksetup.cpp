@@ -40,16 +40,6 @@ void DeckSetup::prefetchSheet(const QString& folder, const QString& file, int sc
         gdi::PrefetchPicture(sheetPath(folder, file), scale, DeckBackground::areaProbe());
 }
 
-QSize DeckSetup::tableCopySize(int scale) {
-    // The screen's whole table pixels, as the screen extent counts them at that scale.
-    const QSize screen = gdi::ScreenDevicePixels();
-    return QSize(screen.width() / scale, screen.height() / scale) * scale;
-}
-
-QSize DeckSetup::saveUnderSize(int scale) {
-    return QSize(CellGeometry::kSheetWidth, kSaveUnderHeight) * scale;
-}
-
 int DeckSetup::sheetScale(std::int32_t screenHdc) {
     // The deck surface is made compatible with the window, so the sheet takes its scale; a
     // context that is not live makes no surfaces, and any scale will do for it.

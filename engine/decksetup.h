@@ -11,7 +11,6 @@
 
 #include "platform/gdi/gdi.h"
 
-#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -40,11 +39,6 @@ public:
     // deck surface (before InitializeDeck, after UnloadDeck) the file is still checked,
     // and nothing else happens.
     void setDeck(const QString& file);
-
-    // The device-pixel sizes of the table copy and the save-under surface setGraphics makes
-    // at table scale `scale` (1 to 4) on the current screen.
-    static QSize tableCopySize(int scale);
-    static QSize saveUnderSize(int scale);
 
     // Starts reading sheet `file` of the cards folder of `folder` at `scale` ahead, for
     // the next load of it; a name loading would refuse reads nothing.

@@ -203,19 +203,6 @@ QImage SurfaceImage(HDC hdc);
 // 2x is first touched in a fraction of the page faults, which were most of its cost.
 QImage NewSurfaceImage(QSize size);
 
-// Makes the memory of large surfaces of `sizes` device pixels ready ahead, in that order,
-// on a thread of its own: mapped, and every page touched. A NewSurfaceImage of one of
-// those sizes takes a block that is ready instead of taking the page faults itself; it
-// never waits for one that is not, so preparing can only help. The table starts it for
-// its window and the engine's surfaces while it builds its window; with a processor to
-// spare, their first touch costs the start nothing. Small sizes, which NewSurfaceImage
-// leaves to Qt, prepare nothing.
-void PrepareSurfaceMemory(const std::vector<QSize>& sizes);
-
-// Gives back prepared memory no NewSurfaceImage has taken (after a start whose sizes
-// turned out otherwise); memory still being prepared is given back once it is ready.
-void ReleasePreparedSurfaceMemory();
-
 // --- Screen ----------------------------------------------------------------------------
 
 // The primary screen's size in device pixels (logical pixels times the device pixel

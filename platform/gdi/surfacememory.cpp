@@ -6,11 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <memory>
 #include <limits>
-#include <mutex>
-#include <thread>
-#include <vector>
 
 namespace gdi {
 
@@ -57,51 +53,6 @@ void* mapAligned(std::size_t length) {
     return start;
 }
 
-// `length` bytes as mapAligned gives them, every page of them touched: the page faults,
-// and the kernel's clearing of each page, are taken here.
-void* mapTouched(std::size_t length) {
-    void* start = mapAligned(length);
-    if (start) {
-        constexpr std::size_t kPage = 4096; // the smallest page there is
-        for (std::size_t at = 0; at < length; at += kPage)
-            static_cast<volatile char*>(start)[at] = 0;
-    }
-    return start;
-}
-
-// Memory being mapped and touched ahead (PrepareSurfaceMemory) for an image of `size`.
-// A NewSurfaceImage of that size takes it only once it is ready, and never waits for it:
-// on a busy machine the preparing thread may not have run yet, and mapping anew is then
-// quicker than waiting. Another size of the same length (the deck picture read ahead on
-// its own thread makes one) takes none.
-struct Prepared {
-    QSize size;
-    std::size_t length = 0;
-    void* start = nullptr; // once ready
-    bool ready = false;
-    bool released = false; // nobody takes it any more: unmapped once ready
-};
-
-// Never destroyed: a preparing thread may still run while the program exits.
-std::mutex& preparedMutex() {
-    static auto* mutex = new std::mutex;
-    return *mutex;
-}
-std::vector<std::shared_ptr<Prepared>> prepared; // not yet taken nor released
-
-// A ready block prepared for an image of `size`, or nullptr.
-void* takePrepared(QSize size) {
-    const std::lock_guard lock(preparedMutex());
-    const auto it = std::find_if(prepared.begin(), prepared.end(), [size](const auto& p) {
-        return p->size == size && p->ready && p->start;
-    });
-    if (it == prepared.end())
-        return nullptr;
-    void* start = (*it)->start;
-    prepared.erase(it);
-    return start;
-}
-
 // The length of the mapping for an image of `size`, or 0 for one left to Qt's own
 // allocation (small) or too large to map.
 std::size_t mappingLength(QSize size) {
@@ -113,49 +64,6 @@ std::size_t mappingLength(QSize size) {
 
 } // namespace
 
-void PrepareSurfaceMemory(const std::vector<QSize>& sizes) {
-    std::vector<std::shared_ptr<Prepared>> blocks;
-    {
-        const std::lock_guard lock(preparedMutex());
-        for (const QSize size : sizes) {
-            if (const std::size_t length = mappingLength(size); length > 0) {
-                blocks.push_back(std::make_shared<Prepared>(Prepared{size, length}));
-                prepared.push_back(blocks.back());
-            }
-        }
-    }
-    if (blocks.empty())
-        return;
-    std::thread([blocks = std::move(blocks)] {
-        for (const std::shared_ptr<Prepared>& block : blocks) {
-            void* start = mapTouched(block->length);
-            std::unique_lock lock(preparedMutex());
-            if (block->released) {
-                lock.unlock();
-                if (start)
-                    munmap(start, block->length);
-                continue;
-            }
-            block->start = start;
-            block->ready = true;
-        }
-    }).detach();
-}
-
-void ReleasePreparedSurfaceMemory() {
-    std::vector<std::shared_ptr<Prepared>> untaken;
-    {
-        const std::lock_guard lock(preparedMutex());
-        untaken.swap(prepared);
-        for (const std::shared_ptr<Prepared>& block : untaken)
-            block->released = true;
-    }
-    for (const std::shared_ptr<Prepared>& block : untaken) {
-        if (block->ready && block->start)
-            munmap(block->start, block->length);
-    }
-}
-
 QImage NewSurfaceImage(QSize size) {
     if (size.isEmpty())
         return QImage();
@@ -165,9 +73,7 @@ QImage NewSurfaceImage(QSize size) {
         const auto bytes = std::uint64_t(bytesPerLine) * std::uint64_t(size.height());
         return bytes < kHugePage ? QImage(size, QImage::Format_RGB32) : QImage();
     }
-    void* start = takePrepared(size);
-    if (!start)
-        start = mapAligned(length);
+    void* start = mapAligned(length);
     if (!start)
         return QImage();
     auto* mapping = new Mapping{start, length};

@@ -1,17 +1,12 @@
 // New surfaces: a new bitmap reads black wherever its first uses did not write, though its
-// pixels are only made black when first used; and the memory large images lie on, made
-// ready ahead or not.
+// pixels are only made black when first used; and the images large surfaces lie on.
 
 #include "platform/gdi/gdi.h"
 #include "tests/gdi/surfaces.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <chrono>
 #include <functional>
-#include <thread>
 
 namespace gdi {
 namespace {
@@ -142,57 +137,6 @@ TEST(NewSurfaceImage, EmptySizesGiveNoImage) {
     EXPECT_TRUE(NewSurfaceImage(QSize()).isNull());
     EXPECT_TRUE(NewSurfaceImage(QSize(0, 10)).isNull());
     EXPECT_TRUE(NewSurfaceImage(QSize(10, -1)).isNull());
-}
-
-// The page faults this thread took while `write` ran (the kernel counts them per thread).
-long faultsWhile(const std::function<void()>& write) {
-    rusage before{};
-    rusage after{};
-    getrusage(RUSAGE_THREAD, &before);
-    write();
-    getrusage(RUSAGE_THREAD, &after);
-    return after.ru_minflt - before.ru_minflt;
-}
-
-// A new surface of `size`, filled; the page faults the fill took.
-long faultsOfANewSurface(QSize size) {
-    QImage image = NewSurfaceImage(size);
-    EXPECT_EQ(image.size(), size);
-    const long faults = faultsWhile([&] { image.fill(0xFF123456u); });
-    EXPECT_EQ(image.pixel(size.width() - 1, size.height() - 1), 0xFF123456u);
-    return faults;
-}
-
-// Waits (up to five seconds) for a surface of `size` whose pages are all in place: one
-// made from prepared memory. Surfaces made meanwhile take their own memory.
-bool aPreparedSurfaceComes(QSize size) {
-    for (int attempt = 0; attempt < 500; ++attempt) {
-        if (faultsOfANewSurface(size) == 0)
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return false;
-}
-
-// Prepared memory is taken by the NewSurfaceImage calls of its size, once each, with
-// every page already in place; any other size, or a size prepared and released again,
-// takes its own page faults as ever.
-TEST(PrepareSurfaceMemory, GivesSurfacesOfItsSizeWithTheirPagesInPlace) {
-    const QSize prepared(1920, 1080);
-    PrepareSurfaceMemory({prepared, QSize(2, 2), prepared});
-    // First, so that the code filling is in memory too when the prepared ones are filled.
-    EXPECT_GT(faultsOfANewSurface(QSize(1920, 1200)), 0) << "another size";
-    EXPECT_TRUE(aPreparedSurfaceComes(prepared));
-    EXPECT_TRUE(aPreparedSurfaceComes(prepared));
-    for (int i = 0; i < 3; ++i)
-        EXPECT_GT(faultsOfANewSurface(prepared), 0) << "only two were prepared";
-
-    PrepareSurfaceMemory({prepared});
-    ReleasePreparedSurfaceMemory();
-    for (int i = 0; i < 3; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        EXPECT_GT(faultsOfANewSurface(prepared), 0) << "released";
-    }
 }
 
 } // namespace
