@@ -41,8 +41,11 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         paintTable();
         QPainter painter(this);
-        for (const QRect& part : event->region())
-            painter.drawImage(part, m_window, part);
+        const qreal ratio = devicePixelRatioF();
+        for (const QRect& part : event->region()) {
+            const QRectF device(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio);
+            painter.drawImage(QRectF(part), m_window, device);
+        }
         if (m_refreshed) {
             QMetaObject::invokeMethod(
                 qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
