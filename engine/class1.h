@@ -74,11 +74,11 @@ public:
 };
 
 // Not an engine method, and no part of the engine's state: for a host that has the deck
-// read while it starts. Starts
-// reading the deck picture `file` that InitializeDeck would load from the cards folder of
-// `folder` at table scale `scale`, and finding the background the table colour fills on it,
-// on a thread of its own (gdi::PrefetchPicture). A name InitializeDeck would refuse reads
-// nothing; a read that fails is left to InitializeDeck, which reads again and tells.
+// read while it starts. Starts reading the deck picture `file` that InitializeDeck would
+// load from the cards folder of `folder` at table scale `scale`, and finding the
+// background the table colour fills on it, on a thread of its own (gdi::PrefetchPicture).
+// A name InitializeDeck would refuse reads nothing; a read that fails is left to
+// InitializeDeck, which reads again and tells.
 void prefetchDeck(const QString& folder, const QString& file, int scale);
 
 } // namespace dorvik

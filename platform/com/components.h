@@ -22,10 +22,11 @@ void ClearPluginFolders(); // tests
 // library in the plug-in folders whose metadata names that class id, exactly and
 // case-sensitively, and whose IID is COM_OBJECTFACTORY_IID. Folders are searched in
 // order; within one, the library named after the class id's first part comes first
-// ("libklondike.so" or "klondike.so", in any case), then the others by file name. A fresh object each call, owned by the caller. Throws
-// com::Error naming the class id and the folders searched, or the library and why it
-// failed (does not load, does not create objects, created none); an empty class id or
-// one with an empty part (".GamePlay") is an error too. Libraries are never unloaded.
+// ("libklondike.so" or "klondike.so", in any case), then the others by file name. A fresh
+// object each call, owned by the caller. Throws com::Error naming the class id and the
+// folders searched, or the library and why it failed (does not load, does not create
+// objects, created none); an empty class id or one with an empty part (".GamePlay") is
+// an error too. Libraries are never unloaded.
 std::unique_ptr<QObject> CreateObject(const QString& classId);
 
 // Calls the Q_INVOKABLE method `operation` of `object` with `args` converted to its
